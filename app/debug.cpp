@@ -80,6 +80,12 @@ CDebug& DebugLog() {
 
 void RedirectLog(CDebug* log) { g_redirect = log; }
 
+namespace {
+// The log is opened during static initialisation, so "== START LOG ==" is written even by a run that logs
+// nothing else, and every later step can log.
+[[maybe_unused]] CDebug& g_openedAtStart = DebugLog();
+} // namespace
+
 void LogText(const std::string& text) { DebugLog().WriteLine(text); }
 
 void Log(const char* format, ...) {
