@@ -1,0 +1,191 @@
+// Interface lookup with getifaddrs and UDP sockets bound to one interface only.
+#include "simnet.h"
+
+#include "simwire.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace swpsim {
+
+namespace {
+
+std::uint32_t HostOrder(const sockaddr* sa) {
+    return ntohl(reinterpret_cast<const sockaddr_in*>(sa)->sin_addr.s_addr);
+}
+
+sockaddr_in SockAddr(std::uint32_t addr, std::uint16_t port) {
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(addr);
+    sa.sin_port = htons(port);
+    return sa;
+}
+
+std::string Errno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+int NewSocket(std::string& error) {
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        error = Errno("socket");
+        return -1;
+    }
+    const int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
+    // Many clients (or one client with many requests) may arrive at once.
+    const int size = 1 << 20;
+    setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    return fd;
+}
+
+bool Bind(int fd, std::uint32_t addr, std::uint16_t port, std::string& error) {
+    const sockaddr_in sa = SockAddr(addr, port);
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
+        error = Errno(("bind " + Ipv4Text(addr) + ":" + std::to_string(port)).c_str());
+        return false;
+    }
+    return true;
+}
+
+std::uint16_t BoundPort(int fd) {
+    sockaddr_in sa{};
+    socklen_t len = sizeof sa;
+    if (getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len) != 0) return 0;
+    return ntohs(sa.sin_port);
+}
+
+} // namespace
+
+bool ResolveInterface(const std::string& name, const std::string& bindAddress, NetInterface& out,
+                      std::string& error) {
+    std::uint32_t wanted = 0;
+    const std::string addrText = name.empty() && bindAddress.empty() ? "127.0.0.1" : bindAddress;
+    if (!addrText.empty() && !ParseIpv4(addrText, wanted)) {
+        error = "bad address " + addrText;
+        return false;
+    }
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) {
+        error = Errno("getifaddrs");
+        return false;
+    }
+    bool found = false;
+    for (ifaddrs* i = list; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !i->ifa_netmask) continue;
+        if (!name.empty() && name != i->ifa_name) continue;
+        const std::uint32_t a = HostOrder(i->ifa_addr);
+        if (wanted != 0 && a != wanted) continue;
+        out.name = i->ifa_name;
+        out.index = if_nametoindex(i->ifa_name);
+        out.address = a;
+        out.netmask = HostOrder(i->ifa_netmask);
+        out.broadcast = (i->ifa_flags & IFF_BROADCAST) && i->ifa_broadaddr ? HostOrder(i->ifa_broadaddr)
+                                                                           : (a | ~out.netmask);
+        found = true;
+        break;
+    }
+    freeifaddrs(list);
+    if (!found) {
+        error = "no interface";
+        if (!name.empty()) error += " named " + name;
+        if (wanted != 0) error += " with the address " + addrText;
+        return false;
+    }
+    return true;
+}
+
+CUdpPort::~CUdpPort() { Close(); }
+
+void CUdpPort::Close() {
+    if (m_fd >= 0) close(m_fd);
+    if (m_broadcastFd >= 0) close(m_broadcastFd);
+    m_fd = m_broadcastFd = -1;
+    m_port = 0;
+    m_tied = false;
+}
+
+bool CUdpPort::Open(const NetInterface& nif, std::uint16_t port, std::string& error) {
+    Close();
+    m_ifindex = nif.index;
+    m_fd = NewSocket(error);
+    if (m_fd < 0) return false;
+    // Tied to the interface, 0.0.0.0 hears broadcasts on that interface only and sends only through it.
+    if (setsockopt(m_fd, SOL_SOCKET, SO_BINDTODEVICE, nif.name.c_str(),
+                   static_cast<socklen_t>(nif.name.size() + 1)) == 0) {
+        m_tied = true;
+        if (!Bind(m_fd, INADDR_ANY, port, error)) {
+            Close();
+            return false;
+        }
+        m_port = BoundPort(m_fd);
+        return true;
+    }
+    if (!Bind(m_fd, nif.address, port, error)) {
+        Close();
+        return false;
+    }
+    m_port = BoundPort(m_fd);
+    m_broadcastFd = NewSocket(error);
+    if (m_broadcastFd < 0) {
+        Close();
+        return false;
+    }
+    const int on = 1;
+    setsockopt(m_broadcastFd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+    if (!Bind(m_broadcastFd, INADDR_BROADCAST, m_port, error)) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+std::vector<int> CUdpPort::Fds() const {
+    std::vector<int> fds;
+    if (m_fd >= 0) fds.push_back(m_fd);
+    if (m_broadcastFd >= 0) fds.push_back(m_broadcastFd);
+    return fds;
+}
+
+long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr, std::uint16_t& port) const {
+    sockaddr_in from{};
+    iovec iov{buffer.data(), buffer.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+    msghdr msg{};
+    msg.msg_name = &from;
+    msg.msg_namelen = sizeof from;
+    msg.msg_iov = &iov;
+    msg.msg_iovlen = 1;
+    msg.msg_control = control;
+    msg.msg_controllen = sizeof control;
+    const ssize_t n = recvmsg(fd, &msg, MSG_DONTWAIT | MSG_TRUNC);
+    if (n < 0) return -1;
+    if (fd == m_broadcastFd) {
+        unsigned arrivedOn = 0;
+        for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c))
+            if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO)
+                arrivedOn = reinterpret_cast<const in_pktinfo*>(CMSG_DATA(c))->ipi_ifindex;
+        if (arrivedOn != m_ifindex) return 0;
+    }
+    // A datagram larger than the buffer is cut by the kernel; hand on only what was read.
+    addr = ntohl(from.sin_addr.s_addr);
+    port = ntohs(from.sin_port);
+    return std::min<long>(static_cast<long>(n), static_cast<long>(buffer.size()));
+}
+
+bool CUdpPort::Send(std::span<const std::uint8_t> data, std::uint32_t addr, std::uint16_t port,
+                    std::string& error) const {
+    const sockaddr_in to = SockAddr(addr, port);
+    if (sendto(m_fd, data.data(), data.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0) {
+        error = Errno(("send to " + Ipv4Text(addr) + ":" + std::to_string(port)).c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace swpsim

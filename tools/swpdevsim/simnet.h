@@ -1,0 +1,56 @@
+// The one network interface a simulator serves, and its UDP sockets tied to that interface.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace swpsim {
+
+struct NetInterface {
+    std::string name;
+    unsigned index = 0;
+    std::uint32_t address = 0;   // host order
+    std::uint32_t netmask = 0;
+    std::uint32_t broadcast = 0; // subnet broadcast address
+};
+
+// Finds the interface by name and/or by one of its IPv4 addresses; with neither, 127.0.0.1 (loopback).
+bool ResolveInterface(const std::string& name, const std::string& bindAddress, NetInterface& out,
+                      std::string& error);
+
+// UDP sockets on one port of one interface. Where the system lets a socket be tied to the interface,
+// one socket on 0.0.0.0 tied to it receives unicast and broadcast requests. Otherwise one socket on the
+// interface address takes unicast, and a second on 255.255.255.255 takes broadcasts, keeping only those
+// that arrived on the interface.
+class CUdpPort {
+public:
+    CUdpPort() = default;
+    ~CUdpPort();
+    CUdpPort(const CUdpPort&) = delete;
+    CUdpPort& operator=(const CUdpPort&) = delete;
+
+    // `port` 0 takes any free port.
+    bool Open(const NetInterface& nif, std::uint16_t port, std::string& error);
+    void Close();
+
+    std::uint16_t Port() const { return m_port; }
+    bool TiedToInterface() const { return m_tied; }
+    // The sockets to watch for reading.
+    std::vector<int> Fds() const;
+
+    // Reads one datagram from `fd` without waiting; -1 when none; 0 for a datagram that did not come in on
+    // the interface (dropped). Otherwise its size, with the sender in `addr`/`port`.
+    long Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr, std::uint16_t& port) const;
+    bool Send(std::span<const std::uint8_t> data, std::uint32_t addr, std::uint16_t port, std::string& error) const;
+
+private:
+    int m_fd = -1;          // sends, and receives unicast (and broadcast when tied)
+    int m_broadcastFd = -1; // receives broadcasts when not tied
+    unsigned m_ifindex = 0;
+    std::uint16_t m_port = 0;
+    bool m_tied = false;
+};
+
+} // namespace swpsim
