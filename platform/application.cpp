@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include "platform/mainform.h"
 #include "platform/prompt.h"
 
 TApplication& TApplication::Instance() {
@@ -26,15 +27,6 @@ void TApplication::HandleCurrentException() {
     }
 }
 
-bool TGuardedApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        TApplication::Instance().HandleCurrentException();
-        return true;
-    }
-}
-
 bool TGuardedCoreApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QCoreApplication::notify(receiver, event);
@@ -43,3 +35,5 @@ bool TGuardedCoreApplication::notify(QObject* receiver, QEvent* event) {
         return true;
     }
 }
+
+QObject* ApplicationMainForm() { return TApplication::Instance().MainForm(); }
