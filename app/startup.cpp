@@ -3,7 +3,7 @@
 #include "app/debug.h"
 #include "app/formres.h"
 #include "app/globalvar.h"
-#include "platform/application.h"
+#include "platform/guardedapplication.h"
 #include "platform/fonts.h"
 #include "platform/namedmutex.h"
 

@@ -1,7 +1,6 @@
 // The application object: title, main-window receiver of messages, and the standard exception box.
 #pragma once
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
@@ -44,14 +43,8 @@ template <class F> void GuardedCall(F&& body) {
     }
 }
 
-// A QApplication that shows exceptions escaping event handlers in the standard box; the loop goes on.
-class TGuardedApplication : public QApplication {
-public:
-    TGuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
-    bool notify(QObject* receiver, QEvent* event) override;
-};
-
-// The same for console programs.
+// A QCoreApplication that shows exceptions escaping event handlers in the standard box; the loop goes on.
+// The GUI program uses TGuardedApplication (guardedapplication.h).
 class TGuardedCoreApplication : public QCoreApplication {
 public:
     TGuardedCoreApplication(int& argc, char** argv) : QCoreApplication(argc, argv) {}

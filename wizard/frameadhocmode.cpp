@@ -1,0 +1,3 @@
+#include "wizard/frameadhocmode.h"
+
+TFrameAdhocMode::TFrameAdhocMode(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/framedevipcfg.h"
+
+TFrameDevIPCfg::TFrameDevIPCfg(QWidget* parent) : TFrameNavPage(parent) {}

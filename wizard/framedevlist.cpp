@@ -1,0 +1,3 @@
+#include "wizard/framedevlist.h"
+
+TFrameDevList::TFrameDevList(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/framelicense.h"
+
+TFrameLicense::TFrameLicense(QWidget* parent) : TFrameNavPage(parent) {}

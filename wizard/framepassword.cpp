@@ -1,0 +1,3 @@
+#include "wizard/framepassword.h"
+
+TFramePassword::TFramePassword(QWidget* parent) : TFrameNavPage(parent) {}

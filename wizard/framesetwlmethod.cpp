@@ -1,0 +1,3 @@
+#include "wizard/framesetwlmethod.h"
+
+TFrameSetWlMethod::TFrameSetWlMethod(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/framesitesurvey.h"
+
+TFrameSiteSurvey::TFrameSiteSurvey(QWidget* parent) : TFrameNavPage(parent) {}

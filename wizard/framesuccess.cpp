@@ -1,0 +1,3 @@
+#include "wizard/framesuccess.h"
+
+TFrameSuccess::TFrameSuccess(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/frametutorial.h"
+
+TFrameTutorial::TFrameTutorial(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/frametutorial2.h"
+
+TFrameTutorial2::TFrameTutorial2(QWidget* parent) : TFrameNavPage(parent) {}

@@ -1,0 +1,3 @@
+#include "wizard/framewelcome.h"
+
+TFrameWelcome::TFrameWelcome(QWidget* parent) : TFrameNavPage(parent) {}

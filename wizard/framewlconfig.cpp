@@ -1,0 +1,3 @@
+#include "wizard/framewlconfig.h"
+
+TFrameWlConfig::TFrameWlConfig(QWidget* parent) : TFrameNavPage(parent) {}

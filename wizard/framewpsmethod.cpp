@@ -1,0 +1,3 @@
+#include "wizard/framewpsmethod.h"
+
+TFrameWPSMethod::TFrameWPSMethod(QWidget* parent) : TFrameNavPage(parent) {}
