@@ -226,7 +226,8 @@ TEST_F(SimCoreTest, SetRequestsChangeTheStateTheNextReadShows) {
         c.check(Dev());
     }
     // The configuration answer carries what the set requests left.
-    const ItemWalk config = ReadItems(Only(Send(op::GetConfig, simvec::kGetConfig)));
+    const Bytes configPayload = Only(Send(op::GetConfig, simvec::kGetConfig));
+    const ItemWalk config = ReadItems(configPayload);
     EXPECT_EQ(ValueText(*FindItem(config, tlv::WlSsid)), "Home");
     EXPECT_EQ(FindItem(config, tlv::DeviceMode)->value[0], kModeBridge);
     EXPECT_EQ(FindItem(config, tlv::IpMode)->value[0], 1);

@@ -128,7 +128,8 @@ TEST(SimLoopback, ThreadedServerLoginSetAndReadBack) {
     ASSERT_TRUE(login);
     const auto la = ReadAnswer(*login);
     ASSERT_EQ(ItemByte(la->payload, tlv::OtherResult), 1);
-    const Item* portItem = FindItem(ReadItems(la->payload), tlv::OtherPort);
+    const ItemWalk loginItems = ReadItems(la->payload);
+    const Item* portItem = FindItem(loginItems, tlv::OtherPort);
     ASSERT_NE(portItem, nullptr);
     const auto commandPort = static_cast<std::uint16_t>((portItem->value[0] << 8) | portItem->value[1]);
     EXPECT_EQ(commandPort, sim.Server().CommandPort(0));
