@@ -72,7 +72,9 @@ void TColorBtn::SetButtonStyle(bool isDefault) {
     update();
 }
 
-QColor TColorBtn::WindowFrameColor() const { return QColor(Qt::black); }
+QColor TColorBtn::WindowFrameColor() const {
+    return QColor(Qt::black);
+}
 
 TColorBtn::TButtonState TColorBtn::PaintState() const {
     TButtonState state;

@@ -22,13 +22,13 @@ template <class F> void ForEachOpaqueRun(const QImage& rgb, QRgb transColor, std
         const uchar* line = rgb.constScanLine(y);
         int x = 0;
         while (x < width) {
-            while (x < width &&
-                   IsTransparentPixel(qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]), transColor, tolerance))
+            while (x < width && IsTransparentPixel(qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]),
+                                                   transColor, tolerance))
                 ++x;
             if (x >= width) break;
             const int x0 = x;
-            while (x < width &&
-                   !IsTransparentPixel(qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]), transColor, tolerance))
+            while (x < width && !IsTransparentPixel(qRgb(line[3 * x], line[3 * x + 1], line[3 * x + 2]),
+                                                    transColor, tolerance))
                 ++x;
             run(x0, x, y);
         }
@@ -39,7 +39,8 @@ template <class F> void ForEachOpaqueRun(const QImage& rgb, QRgb transColor, std
 
 QList<QRect> FaceRegionRects(const QImage& face, QRgb transColor, std::uint16_t tolerance) {
     if (face.isNull()) return {};
-    const QImage rgb = face.format() == QImage::Format_RGB888 ? face : face.convertToFormat(QImage::Format_RGB888);
+    const QImage rgb =
+        face.format() == QImage::Format_RGB888 ? face : face.convertToFormat(QImage::Format_RGB888);
     if (rgb.isNull()) return {};
     // Count first so the list is allocated once, then collect.
     qsizetype count = 0;

@@ -35,7 +35,8 @@ void RectangleWithBorder(QPainter& painter, const QRect& r, const QColor& pen, c
     if (r.width() <= 0 || r.height() <= 0) return;
     if (fill.isValid()) painter.fillRect(r, fill);
     const int x0 = r.left(), y0 = r.top(), x1 = r.left() + r.width() - 1, y1 = r.top() + r.height() - 1;
-    PolylineExclusive(painter, pen, {QPoint(x0, y0), QPoint(x1, y0), QPoint(x1, y1), QPoint(x0, y1), QPoint(x0, y0)});
+    PolylineExclusive(painter, pen,
+                      {QPoint(x0, y0), QPoint(x1, y0), QPoint(x1, y1), QPoint(x0, y1), QPoint(x0, y0)});
     if (r.width() == 1 || r.height() == 1) painter.fillRect(r, pen);
 }
 
@@ -43,6 +44,7 @@ void Frame3D(QPainter& painter, QRect& r, const QColor& topLeft, const QColor& b
     const int left = r.left(), top = r.top();
     const int right = r.left() + r.width() - 1, bottom = r.top() + r.height() - 1;
     PolylineExclusive(painter, topLeft, {QPoint(left, bottom), QPoint(left, top), QPoint(right, top)});
-    PolylineExclusive(painter, bottomRight, {QPoint(right, top), QPoint(right, bottom), QPoint(left - 1, bottom)});
+    PolylineExclusive(painter, bottomRight,
+                      {QPoint(right, top), QPoint(right, bottom), QPoint(left - 1, bottom)});
     r.adjust(1, 1, -1, -1);
 }

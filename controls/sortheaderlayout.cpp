@@ -8,8 +8,12 @@
 namespace {
 
 // Windows-style edges: right and bottom lie just past the last pixel.
-int RightEdge(const QRect& r) { return r.x() + r.width(); }
-int BottomEdge(const QRect& r) { return r.y() + r.height(); }
+int RightEdge(const QRect& r) {
+    return r.x() + r.width();
+}
+int BottomEdge(const QRect& r) {
+    return r.y() + r.height();
+}
 QRect FromEdges(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
 }
@@ -17,7 +21,8 @@ QRect FromEdges(int left, int top, int right, int bottom) {
 } // namespace
 
 QRect SortArrowRect(const QRect& item, const QSize& arrow, bool shown) {
-    if (!shown || arrow.isEmpty()) return FromEdges(RightEdge(item), item.y(), RightEdge(item), BottomEdge(item));
+    if (!shown || arrow.isEmpty())
+        return FromEdges(RightEdge(item), item.y(), RightEdge(item), BottomEdge(item));
     const int left = std::max(RightEdge(item) - arrow.width() - kHeaderArrowMargin, item.x());
     const int right = std::min(left + arrow.width(), RightEdge(item));
     // Integer division rounds toward zero, also when the arrow is taller than the item.

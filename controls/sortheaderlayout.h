@@ -1,4 +1,5 @@
-// Layout and drawing of one header item of the sortable list: caption clear of the sort arrow, arrow unscaled.
+// Layout and drawing of one header item of the sortable list: caption clear of the sort arrow, arrow
+// unscaled.
 #pragma once
 
 #include <QColor>

@@ -10,6 +10,8 @@ TSortHeaderView::TSortHeaderView(TSortListView* list) : QHeaderView(Qt::Horizont
     setSectionsClickable(true);
     setSectionsMovable(false);
     setStretchLastSection(false);
+    // Columns may be narrower than an arrow; the arrow is then cut to the column.
+    setMinimumSectionSize(0);
     setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

@@ -20,7 +20,9 @@ TSortListView::TSortListView(QWidget* parent) : QTreeWidget(parent), m_header(ne
     setExpandsOnDoubleClick(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
+    // The owner sorts; switching Qt's own sorting off also made the header unclickable, so undo that.
     setSortingEnabled(false);
+    m_header->setSectionsClickable(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_header, &QHeaderView::sectionClicked, this, &TSortListView::HeaderClicked);
@@ -73,7 +75,9 @@ Qt::Alignment TSortListView::ColumnAlignment(int column) const {
     return horizontal ? horizontal : Qt::AlignLeft;
 }
 
-QTreeWidgetItem* TSortListView::AddItem() { return new QTreeWidgetItem(this); }
+QTreeWidgetItem* TSortListView::AddItem() {
+    return new QTreeWidgetItem(this);
+}
 
 void TSortListView::SetItemData(QTreeWidgetItem* item, const QVariant& data) {
     if (item) item->setData(0, Qt::UserRole, data);
@@ -87,10 +91,12 @@ void TSortListView::AlphaSort() {
     if (!m_onCompare) return;
     QList<QTreeWidgetItem*> rows;
     rows.reserve(topLevelItemCount());
-    for (int i = 0; i < topLevelItemCount(); ++i) rows.append(topLevelItem(i));
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        rows.append(topLevelItem(i));
     QList<QTreeWidgetItem*> sorted = rows;
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return m_onCompare(a, b) < 0; });
+    std::stable_sort(
+        sorted.begin(), sorted.end(),
+        [this](const QTreeWidgetItem* a, const QTreeWidgetItem* b) { return m_onCompare(a, b) < 0; });
     if (sorted == rows) return;
 
     // Reordering takes the rows out and back in; the owner sees no selection change from it.
@@ -99,10 +105,12 @@ void TSortListView::AlphaSort() {
     {
         const QSignalBlocker blockList(this);
         const QSignalBlocker blockSelection(selectionModel());
-        for (int i = topLevelItemCount() - 1; i >= 0; --i) takeTopLevelItem(i);
+        for (int i = topLevelItemCount() - 1; i >= 0; --i)
+            takeTopLevelItem(i);
         insertTopLevelItems(0, sorted);
         if (current) selectionModel()->setCurrentIndex(indexFromItem(current), QItemSelectionModel::NoUpdate);
-        for (QTreeWidgetItem* item : selected) item->setSelected(true);
+        for (QTreeWidgetItem* item : selected)
+            item->setSelected(true);
     }
     viewport()->update();
 }
@@ -121,7 +129,8 @@ void TSortListView::paintEvent(QPaintEvent* event) {
     QTreeWidget::paintEvent(event);
 }
 
-void TSortListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void TSortListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
     if (!m_ownerDraw || !m_onDrawItem) {
         QTreeWidget::drawRow(painter, option, index);
         return;
@@ -146,4 +155,6 @@ void TSortListView::HeaderClicked(int column) {
     RepaintHeader();
 }
 
-void TSortListView::RepaintHeader() { m_header->viewport()->update(); }
+void TSortListView::RepaintHeader() {
+    m_header->viewport()->update();
+}

@@ -9,7 +9,9 @@
 #include <QPainter>
 #include <QPalette>
 
-TTrifaceBtn::TTrifaceBtn(QWidget* parent) : TColorBtn(parent) { setMouseTracking(true); }
+TTrifaceBtn::TTrifaceBtn(QWidget* parent) : TColorBtn(parent) {
+    setMouseTracking(true);
+}
 
 void TTrifaceBtn::SetFace(const QPixmap& face) {
     m_face = face;
@@ -99,7 +101,9 @@ void TTrifaceBtn::DoShapeButton() {
     }
 }
 
-QImage TTrifaceBtn::DoCreateDIBSection() const { return m_face.toImage().convertToFormat(QImage::Format_RGB888); }
+QImage TTrifaceBtn::DoCreateDIBSection() const {
+    return m_face.toImage().convertToFormat(QImage::Format_RGB888);
+}
 
 bool TTrifaceBtn::SetWindowRegion(const QRegion& region) {
     setMask(region);
@@ -159,8 +163,9 @@ void TTrifaceBtn::DoDrawButtonFace(QPainter& painter, TButtonState state) {
                           {QPoint(right - 7, top), QPoint(right - 1, top), QPoint(right - 1, top + 6)});
         PolylineExclusive(painter, frame,
                           {QPoint(left, bottom - 7), QPoint(left, bottom - 1), QPoint(left + 6, bottom - 1)});
-        PolylineExclusive(painter, frame,
-                          {QPoint(right - 7, bottom - 1), QPoint(right - 1, bottom - 1), QPoint(right - 1, bottom - 7)});
+        PolylineExclusive(
+            painter, frame,
+            {QPoint(right - 7, bottom - 1), QPoint(right - 1, bottom - 1), QPoint(right - 1, bottom - 7)});
     }
 }
 

@@ -37,9 +37,11 @@ TEST_P(TransparentPixel, ColourDistanceAgainstFuchsia) {
 // FF10F0 lies sqrt(16^2 + 15^2) = 21.93 from fuchsia, black sqrt(2 * 255^2) = 360.6.
 INSTANTIATE_TEST_SUITE_P(Cases, TransparentPixel,
                          ::testing::Values(DistanceCase{0xFF00FF, 0, true}, DistanceCase{0xFF10F0, 0, false},
-                                           DistanceCase{0xFF10F0, 30, true}, DistanceCase{0xFF10F0, 21, false},
+                                           DistanceCase{0xFF10F0, 30, true},
+                                           DistanceCase{0xFF10F0, 21, false},
                                            DistanceCase{0xFF10F0, 22, true}, DistanceCase{0xFE00FF, 0, false},
-                                           DistanceCase{0x000000, 360, false}, DistanceCase{0x000000, 361, true},
+                                           DistanceCase{0x000000, 360, false},
+                                           DistanceCase{0x000000, 361, true},
                                            DistanceCase{0x00FF00, 65535, true}));
 
 struct FaceCase {
@@ -58,7 +60,8 @@ QList<QRect> RowsWithCutCorners(int w, int h) {
 
 QList<QRect> FullRows(int w, int h) {
     QList<QRect> rows;
-    for (int y = 0; y < h; ++y) rows.append(QRect(0, y, w, 1));
+    for (int y = 0; y < h; ++y)
+        rows.append(QRect(0, y, w, 1));
     return rows;
 }
 
@@ -83,21 +86,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The page button: 85 x 21, four fuchsia corners, one rectangle per row (rows padded to 4 bytes).
         FaceCase{"page button", CornerFace(85, 21, 0xD0D0D0, kFuchsia), 0, RowsWithCutCorners(85, 21)},
-        FaceCase{"page button as 32-bit picture", CornerFace(85, 21, 0xD0D0D0, kFuchsia, QImage::Format_RGB32), 0,
-                 RowsWithCutCorners(85, 21)},
+        FaceCase{"page button as 32-bit picture",
+                 CornerFace(85, 21, 0xD0D0D0, kFuchsia, QImage::Format_RGB32), 0, RowsWithCutCorners(85, 21)},
         FaceCase{"near-fuchsia corners, tolerance 30", CornerFace(85, 21, 0xD0D0D0, 0xFF10F0), 30,
                  RowsWithCutCorners(85, 21)},
-        FaceCase{"near-fuchsia corners, tolerance 0", CornerFace(85, 21, 0xD0D0D0, 0xFF10F0), 0, FullRows(85, 21)},
-        FaceCase{"several runs and an empty row", TwoRunsAndEmptyRow(), 0,
+        FaceCase{"near-fuchsia corners, tolerance 0", CornerFace(85, 21, 0xD0D0D0, 0xFF10F0), 0,
+                 FullRows(85, 21)},
+        FaceCase{"several runs and an empty row",
+                 TwoRunsAndEmptyRow(),
+                 0,
                  {QRect(1, 0, 2, 1), QRect(5, 0, 1, 1), QRect(0, 2, 1, 1), QRect(6, 2, 1, 1)}},
         FaceCase{"all transparent", CornerFace(4, 4, kFuchsia, kFuchsia), 0, {}},
         FaceCase{"no picture", QImage(), 0, {}}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
-TEST(RegionFromRects, EmptyListGivesNoRegion) { EXPECT_TRUE(RegionFromRects({}).isEmpty()); }
+TEST(RegionFromRects, EmptyListGivesNoRegion) {
+    EXPECT_TRUE(RegionFromRects({}).isEmpty());
+}
 
 TEST(RegionFromRects, PageButtonRegionLeavesOnlyTheCornersOut) {
-    const QRegion region = RegionFromRects(FaceRegionRects(CornerFace(85, 21, 0xD0D0D0, kFuchsia), kFuchsia, 0));
+    const QRegion region =
+        RegionFromRects(FaceRegionRects(CornerFace(85, 21, 0xD0D0D0, kFuchsia), kFuchsia, 0));
     for (QPoint corner : {QPoint(0, 0), QPoint(84, 0), QPoint(0, 20), QPoint(84, 20)})
         EXPECT_FALSE(region.contains(corner)) << corner.x() << "," << corner.y();
     for (QPoint inside : {QPoint(1, 0), QPoint(0, 1), QPoint(83, 20), QPoint(84, 19), QPoint(42, 10)})
@@ -109,12 +118,14 @@ TEST(RegionFromRects, RunsAcrossSeveralBatchesAreAllKept) {
     QImage face(2001, 3, QImage::Format_RGB888);
     face.fill(QColor(kFuchsia));
     for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); x += 2) face.setPixelColor(x, y, Qt::black);
+        for (int x = 0; x < face.width(); x += 2)
+            face.setPixelColor(x, y, Qt::black);
     const QList<QRect> rects = FaceRegionRects(face, kFuchsia, 0);
     ASSERT_EQ(rects.size(), 3003);
     const QRegion region = RegionFromRects(rects);
     QRegion oneByOne;
-    for (const QRect& r : rects) oneByOne += r;
+    for (const QRect& r : rects)
+        oneByOne += r;
     EXPECT_EQ(region, oneByOne);
     EXPECT_TRUE(region.contains(QPoint(2000, 2)));
     EXPECT_FALSE(region.contains(QPoint(1999, 2)));

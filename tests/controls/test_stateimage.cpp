@@ -40,7 +40,8 @@ protected:
         image->setGeometry(x, 10, 40, 20);
         image->SetTag(tag);
         image->SetImageSource(TStateImage::isImages);
-        for (int i = 0; i < 3; ++i) image->SetImage(i, pictures[i]);
+        for (int i = 0; i < 3; ++i)
+            image->SetImage(i, pictures[i]);
         return image;
     }
 
@@ -109,9 +110,11 @@ TEST_F(StatePicture, TabStyleResetsTheOtherTabsOfItsGroup) {
     TStateImage* b = AddImage(60, 7);
     TStateImage* otherGroup = AddImage(110, 8);
     TStateImage* plainSameTag = AddImage(160, 7);
-    for (TStateImage* image : {a, b, otherGroup}) image->SetImageStyle(TStateImage::isTabButton);
+    for (TStateImage* image : {a, b, otherGroup})
+        image->SetImageStyle(TStateImage::isTabButton);
     Show();
-    for (TStateImage* image : {a, b, otherGroup, plainSameTag}) image->SetImageIndex(1);
+    for (TStateImage* image : {a, b, otherGroup, plainSameTag})
+        image->SetImageIndex(1);
 
     QTest::mousePress(a, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(a, Qt::LeftButton, {}, QPoint(5, 5));

@@ -64,7 +64,9 @@ protected:
     }
 
     void MoveAway() { QTest::mouseMove(host.get(), QPoint(190, 90)); }
-    void MoveOnto(QPoint local = QPoint(42, 10)) { QTest::mouseMove(host.get(), btn->mapTo(host.get(), local)); }
+    void MoveOnto(QPoint local = QPoint(42, 10)) {
+        QTest::mouseMove(host.get(), btn->mapTo(host.get(), local));
+    }
 
     // What the window shows over the button's rectangle (parent included, as the user sees it).
     QImage Shot() const { return host->grab(btn->geometry()).toImage(); }
@@ -92,7 +94,8 @@ TEST_F(FaceButton, MouseAndButtonInputSelectTheFace) {
         {"enter again", [&] { MoveOnto(); }, kOver, true},
         {"press again", [&] { QTest::mousePress(btn, Qt::LeftButton, {}, centre); }, kDown, true},
         {"drag out while pressed", [&] { QTest::mouseMove(btn, QPoint(150, 10)); }, kNormal, false},
-        {"release outside", [&] { QTest::mouseRelease(btn, Qt::LeftButton, {}, QPoint(150, 10)); }, kNormal, false},
+        {"release outside", [&] { QTest::mouseRelease(btn, Qt::LeftButton, {}, QPoint(150, 10)); }, kNormal,
+         false},
     };
     for (const Step& step : steps) {
         step.run();
@@ -160,12 +163,14 @@ TEST_F(FaceButton, FocusedFaceShowsCornerMarks) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
     btn->setFocus();
     ASSERT_TRUE(btn->hasFocus());
-    const QPoint marked[] = {{0, 0},   {0, 6},  {5, 0},   {78, 0},  {84, 0},  {84, 5},
-                             {0, 14},  {0, 20}, {5, 20},  {78, 20}, {84, 20}, {84, 15}};
+    const QPoint marked[] = {{0, 0},  {0, 6},  {5, 0},  {78, 0},  {84, 0},  {84, 5},
+                             {0, 14}, {0, 20}, {5, 20}, {78, 20}, {84, 20}, {84, 15}};
     const QPoint clear[] = {{6, 0}, {0, 7}, {77, 0}, {84, 6}, {0, 13}, {6, 20}, {77, 20}, {84, 14}, {42, 10}};
     QImage shot = Shot();
-    for (QPoint p : marked) EXPECT_EQ(shot.pixelColor(p), kFrame) << p.x() << "," << p.y();
-    for (QPoint p : clear) EXPECT_NE(shot.pixelColor(p), kFrame) << p.x() << "," << p.y();
+    for (QPoint p : marked)
+        EXPECT_EQ(shot.pixelColor(p), kFrame) << p.x() << "," << p.y();
+    for (QPoint p : clear)
+        EXPECT_NE(shot.pixelColor(p), kFrame) << p.x() << "," << p.y();
 
     btn->SetFocusRect(false);
     shot = Shot();
@@ -247,7 +252,9 @@ public:
     bool refuseRegion = false;
 
 protected:
-    QImage DoCreateDIBSection() const override { return refuseCopy ? QImage() : TTrifaceBtn::DoCreateDIBSection(); }
+    QImage DoCreateDIBSection() const override {
+        return refuseCopy ? QImage() : TTrifaceBtn::DoCreateDIBSection();
+    }
     bool SetWindowRegion(const QRegion& region) override {
         return !refuseRegion && TTrifaceBtn::SetWindowRegion(region);
     }
