@@ -1,0 +1,35 @@
+// A wizard window built on a fresh ini file, receiving its own navigation messages.
+#pragma once
+
+#include "app/globalvar.h"
+#include "platform/application.h"
+#include "platform/prompt_scripted.h"
+#include "support/tempdir.h"
+#include "wizard/formmain.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+struct WizardFixture {
+    TestDir Dir;
+    CScriptedPromptGuard Prompt;
+    std::unique_ptr<TFormMain> Form;
+
+    explicit WizardFixture(const std::string& ini = std::string()) {
+        if (!ini.empty()) Dir.Write("Setup.ini", ini);
+        g_Var.LoadConfig(Dir.Path("Setup"));
+        Form = std::make_unique<TFormMain>();
+        TApplication::Instance().SetMainForm(Form.get());
+        QCoreApplication::processEvents(); // the first move, posted at creation
+    }
+    ~WizardFixture() {
+        Form.reset();
+        TApplication::Instance().SetMainForm(nullptr);
+        g_Var.LoadConfig("/nonexistent/Setup");
+    }
+    // Posts a navigation request as a page does and lets it arrive.
+    void Nav(int nav) {
+        PostMessage(TApplication::Instance().MainForm(), UM_PAGE_NAV, static_cast<WPARAM>(nav), 0);
+        QCoreApplication::processEvents();
+    }
+};
