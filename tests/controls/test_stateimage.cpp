@@ -132,6 +132,7 @@ TEST_F(StatePicture, TabWithoutGrandparentDoesNotFail) {
     lone.SetImage(1, pictures[1]);
     QTest::mousePress(&lone, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(lone.ImageIndex(), 1);
+    QTest::mouseRelease(&lone, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
 TEST(StatePictureSources, IndexChangesOnlyToExistingPictures) {

@@ -90,6 +90,10 @@ TEST_F(FaceButton, MouseAndButtonInputSelectTheFace) {
         {"enter", [&] { MoveOnto(); }, kOver, true},
         {"press", [&] { QTest::mousePress(btn, Qt::LeftButton, {}, centre); }, kDown, true},
         {"release", [&] { QTest::mouseRelease(btn, Qt::LeftButton, {}, centre); }, kOver, true},
+        {"double click presses again", [&] { QTest::mouseDClick(btn, Qt::LeftButton, {}, centre); }, kDown,
+         true},
+        {"release after double click", [&] { QTest::mouseRelease(btn, Qt::LeftButton, {}, centre); }, kOver,
+         true},
         {"leave", [&] { MoveAway(); }, kNormal, false},
         {"enter again", [&] { MoveOnto(); }, kOver, true},
         {"press again", [&] { QTest::mousePress(btn, Qt::LeftButton, {}, centre); }, kDown, true},
@@ -102,7 +106,7 @@ TEST_F(FaceButton, MouseAndButtonInputSelectTheFace) {
         EXPECT_EQ(btn->MouseOver(), step.over) << step.action;
         EXPECT_EQ(Shot().pixelColor(centre), step.face) << step.action;
     }
-    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 TEST_F(FaceButton, ShiftOnOverMovesTheOverFaceUpAndLeftInsideTheShape) {
@@ -144,6 +148,11 @@ TEST_F(FaceButton, DisabledWithoutDisabledFaceShowsFaceWithEtchedCaption) {
 TEST_F(FaceButton, ShapedCornersNeitherPaintNorTakeClicks) {
     UseSkinFaces();
     QSignalSpy clicks(btn, &QAbstractButton::clicked);
+    MoveOnto(QPoint(0, 0));
+    EXPECT_FALSE(btn->MouseOver()) << "the cut-out corner is not part of the button";
+    MoveOnto(QPoint(1, 0));
+    EXPECT_TRUE(btn->MouseOver());
+    MoveAway();
     const QImage shot = Shot();
     EXPECT_EQ(shot.pixelColor(0, 0), kBackground);
     EXPECT_EQ(shot.pixelColor(84, 20), kBackground);
