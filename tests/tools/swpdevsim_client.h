@@ -1,4 +1,5 @@
-// A small loopback-only UDP client for the simulator tests, plus request/answer helpers on the simulator codec.
+// A small loopback-only UDP client for the simulator tests, plus request/answer helpers on the simulator
+// codec.
 #pragma once
 
 #include "simcipher.h"
@@ -64,7 +65,8 @@ public:
         if (m_fd < 0) return false;
         const int on = 1;
         setsockopt(m_fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
-        if (device && setsockopt(m_fd, SOL_SOCKET, SO_BINDTODEVICE, device, static_cast<socklen_t>(strlen(device) + 1)) != 0)
+        if (device && setsockopt(m_fd, SOL_SOCKET, SO_BINDTODEVICE, device,
+                                 static_cast<socklen_t>(strlen(device) + 1)) != 0)
             return false;
         sockaddr_in sa{};
         sa.sin_family = AF_INET;
@@ -77,6 +79,15 @@ public:
         return true;
     }
     std::uint16_t Port() const { return m_port; }
+    // The kernel may grant less than asked (net.core.rmem_max); true when at least `bytes` were granted.
+    bool SetReceiveBuffer(int bytes) const {
+        if (setsockopt(m_fd, SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0)
+            setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+        int granted = 0;
+        socklen_t len = sizeof granted;
+        getsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &granted, &len);
+        return granted >= bytes;
+    }
 
     bool SendTo(const Bytes& data, const char* address, std::uint16_t port) const {
         sockaddr_in to{};

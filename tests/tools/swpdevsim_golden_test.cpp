@@ -13,21 +13,27 @@ using namespace swpsim;
 
 namespace {
 
-Mac ToMac(const std::uint8_t (&m)[6]) { return {m[0], m[1], m[2], m[3], m[4], m[5]}; }
-Bytes B(const golden::TVector& v) { return golden::Bytes(v.Hex); }
+Mac ToMac(const std::uint8_t (&m)[6]) {
+    return {m[0], m[1], m[2], m[3], m[4], m[5]};
+}
+Bytes B(const golden::TVector& v) {
+    return golden::Bytes(v.Hex);
+}
 
-SimRequest Decode(const golden::TVector& v) { return DecodeRequest(v.OpCode, B(v)); }
+SimRequest Decode(const golden::TVector& v) {
+    return DecodeRequest(v.OpCode, B(v));
+}
 
 } // namespace
 
 TEST(SimGolden, EveryRequestVectorDecodesWithoutComplaint) {
     const golden::TVector* all[] = {
-        &golden::LoginRequest,         &golden::LogoutRequest,        &golden::GetConfigRequest,
-        &golden::GetModeRequest,       &golden::SiteSurveyRequest,    &golden::StationGetConfigRequest,
-        &golden::IPSettingDhcp,        &golden::IPSettingFixed,       &golden::WlSettingOpenChannel0,
-        &golden::WlSettingWpaChannel6, &golden::WlSettingWep,         &golden::WlSettingWpaPsk,
-        &golden::StationSettingWpaPsk, &golden::StationSettingWep,    &golden::WpsPbcRequest,
-        &golden::WpsPinApRequest,      &golden::WpsPinBridgeRequest,  &golden::SetModeBridgeRequest,
+        &golden::LoginRequest,         &golden::LogoutRequest,       &golden::GetConfigRequest,
+        &golden::GetModeRequest,       &golden::SiteSurveyRequest,   &golden::StationGetConfigRequest,
+        &golden::IPSettingDhcp,        &golden::IPSettingFixed,      &golden::WlSettingOpenChannel0,
+        &golden::WlSettingWpaChannel6, &golden::WlSettingWep,        &golden::WlSettingWpaPsk,
+        &golden::StationSettingWpaPsk, &golden::StationSettingWep,   &golden::WpsPbcRequest,
+        &golden::WpsPinApRequest,      &golden::WpsPinBridgeRequest, &golden::SetModeBridgeRequest,
     };
     for (const golden::TVector* v : all) {
         const SimRequest r = Decode(*v);
@@ -104,7 +110,8 @@ TEST(SimGolden, AnswersTheSimulatorBuildsEqualTheVectors) {
     EXPECT_EQ(BuildDatagram(dev.mac, op::SetConfig, setFixed), B(golden::SetAcceptedFixedKeyDatagram));
 
     // The spoiled short answer is exactly the 17-byte vector.
-    EXPECT_EQ(MalformedAnswer(Malform::Short, dev.mac, op::Discover, {}, "", {}, false), B(golden::ShortDatagram));
+    EXPECT_EQ(MalformedAnswer(Malform::Short, dev.mac, op::Discover, {}, "", {}, false),
+              B(golden::ShortDatagram));
 }
 
 TEST(SimGolden, ConfigurationItemsEncodeLikeTheVector) {
@@ -139,7 +146,8 @@ TEST(SimGolden, ConfigurationItemsEncodeLikeTheVector) {
             EXPECT_NE(expected->value[0], 0); // the vector's 7 and our 1 both mean DHCP
             continue;
         }
-        EXPECT_EQ(Bytes(item.value.begin(), item.value.end()), Bytes(expected->value.begin(), expected->value.end()))
+        EXPECT_EQ(Bytes(item.value.begin(), item.value.end()),
+                  Bytes(expected->value.begin(), expected->value.end()))
             << "type " << int(item.type);
     }
 }
@@ -158,7 +166,8 @@ TEST(SimGolden, SurveyVectorsReadAsWholeEntries) {
     EXPECT_EQ(ReadSurveyEntries(B(golden::SurveyOneEntryAndTail)).size(), 1u);
     // What the simulator writes reads back the same.
     Bytes again;
-    for (const SurveyEntry& e : two) AppendSurveyEntry(again, e);
+    for (const SurveyEntry& e : two)
+        AppendSurveyEntry(again, e);
     EXPECT_EQ(ReadSurveyEntries(again), two);
 }
 
@@ -195,9 +204,10 @@ TEST(SimGolden, EncipheredRequestVectorsAreServed) {
     // The plain login vector, enciphered under the factory password, logs in.
     Bytes login = B(golden::LoginRequest);
     CryptPayload("pylon", login);
-    ASSERT_EQ(core.Handle(BuildDatagram(ToMac(golden::ClientMac), op::Login, login), client, kDiscoveryListener, 0)
-                  .size(),
-              1u);
+    ASSERT_EQ(
+        core.Handle(BuildDatagram(ToMac(golden::ClientMac), op::Login, login), client, kDiscoveryListener, 0)
+            .size(),
+        1u);
     ASSERT_TRUE(core.Devices()[0].loggedIn);
     const auto outs = core.Handle(B(golden::GetConfigPylonDatagram), client, 0, 0);
     ASSERT_EQ(outs.size(), 1u);

@@ -196,3 +196,27 @@ TEST(SimLoopback, LimitedBroadcastOnLoopbackIsHeard) {
     ASSERT_TRUE(d);
     EXPECT_EQ(ReadAnswer(*d)->header.opCode, op::Discover);
 }
+
+// A thousand devices answer one discovery together; every answer leaves and reaches a client that keeps up.
+TEST(SimLoopback, ThousandDevicesAllAnswerOneDiscovery) {
+    SimSettings s;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine({"--devices", "1000", "--port", "0"}, s, error)) << error;
+    std::vector<SimDevice> devices;
+    ASSERT_TRUE(BuildDevices(s, devices, error)) << error;
+    LoopbackSocket client;
+    ASSERT_TRUE(client.Open("127.0.0.1"));
+    if (!client.SetReceiveBuffer(2 << 20)) GTEST_SKIP() << "a 2 MiB receive buffer is not granted here";
+    CSimThread sim;
+    ASSERT_TRUE(sim.Start(s.process, std::move(devices), error)) << error;
+    ASSERT_TRUE(client.SendTo(Request(op::Discover, {}), "127.0.0.1", sim.Server().DiscoveryPort()));
+    std::set<Mac> seen;
+    while (seen.size() < 1000) {
+        const auto d = client.Receive(3000);
+        if (!d) break;
+        const auto a = ReadAnswer(*d);
+        ASSERT_TRUE(a);
+        seen.insert(a->header.mac);
+    }
+    EXPECT_EQ(seen.size(), 1000u);
+}

@@ -3,7 +3,9 @@
 
 namespace swpsim {
 
-Bytes DiscoveryPayload(const SimDevice& d) { return PayloadWriter().Text(tlv::DeviceName, d.name).Take(); }
+Bytes DiscoveryPayload(const SimDevice& d) {
+    return PayloadWriter().Text(tlv::DeviceName, d.name).Take();
+}
 
 Bytes LoginPayload(std::uint8_t result, std::uint16_t port) {
     PayloadWriter w;
@@ -12,7 +14,9 @@ Bytes LoginPayload(std::uint8_t result, std::uint16_t port) {
     return w.Take();
 }
 
-Bytes ResultPayload(std::uint8_t result) { return PayloadWriter().Byte(tlv::OtherResult, result).Take(); }
+Bytes ResultPayload(std::uint8_t result) {
+    return PayloadWriter().Byte(tlv::OtherResult, result).Take();
+}
 
 Bytes ConfigPayload(const SimDevice& d) {
     PayloadWriter w;
@@ -35,23 +39,31 @@ Bytes ConfigPayload(const SimDevice& d) {
     return w.Take();
 }
 
-Bytes ModePayload(const SimDevice& d) { return PayloadWriter().Byte(tlv::DeviceMode, d.mode).Take(); }
+Bytes ModePayload(const SimDevice& d) {
+    return PayloadWriter().Byte(tlv::DeviceMode, d.mode).Take();
+}
 
 Bytes SurveyPayload(const SimDevice& d) {
     Bytes out;
-    for (const SurveyEntry& e : d.survey) AppendSurveyEntry(out, e);
+    for (const SurveyEntry& e : d.survey)
+        AppendSurveyEntry(out, e);
     return out;
 }
 
-Bytes StationPayload(const SimDevice& d) { return PayloadWriter().Text(tlv::WlWpsPin, d.stationPin).Take(); }
+Bytes StationPayload(const SimDevice& d) {
+    return PayloadWriter().Text(tlv::WlWpsPin, d.stationPin).Take();
+}
 
 Bytes EventPayload(const WpsStep& step) {
     PayloadWriter w;
-    for (std::int32_t status : step.statuses) w.Dword(tlv::OtherWpsStatus, static_cast<std::uint32_t>(status));
+    for (std::int32_t status : step.statuses)
+        w.Dword(tlv::OtherWpsStatus, static_cast<std::uint32_t>(status));
     if (step.connectTimeout) w.Empty(tlv::OtherConnectTimeout);
     return w.Take();
 }
 
-Bytes ConnectTimeoutPayload() { return PayloadWriter().Empty(tlv::OtherConnectTimeout).Take(); }
+Bytes ConnectTimeoutPayload() {
+    return PayloadWriter().Empty(tlv::OtherConnectTimeout).Take();
+}
 
 } // namespace swpsim

@@ -73,10 +73,12 @@ void ApplyWireless(SimDevice& d, const WirelessValues& w) {
 } // namespace
 
 bool IsValidWpsPin(std::string_view digits) {
-    if (digits.size() != 8 || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.size() != 8 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     int sum = 0;
-    for (std::size_t i = 0; i < 8; ++i) sum += (digits[i] - '0') * (i % 2 == 0 ? 3 : 1);
+    for (std::size_t i = 0; i < 8; ++i)
+        sum += (digits[i] - '0') * (i % 2 == 0 ? 3 : 1);
     return sum % 10 == 0;
 }
 
@@ -104,7 +106,8 @@ std::string ApplySetRequest(SimDevice& d, const SimRequest& r) {
         d.wpsTarget.clear();
         return {};
     case Req::WpsPin:
-        if (d.mode == kModeAp && !IsValidWpsPin(r.pinText)) return "PIN is not 8 digits with a valid checksum";
+        if (d.mode == kModeAp && !IsValidWpsPin(r.pinText))
+            return "PIN is not 8 digits with a valid checksum";
         if (d.mode != kModeAp && (r.pinText.empty() || r.pinText.size() > 32))
             return "network name to join must have 1 to 32 characters";
         d.wpsMethod = "pin";
@@ -114,7 +117,8 @@ std::string ApplySetRequest(SimDevice& d, const SimRequest& r) {
         if (r.mode != kModeAp && r.mode != kModeBridge) return "unknown device mode";
         d.mode = r.mode;
         return {};
-    default: return "not a set request";
+    default:
+        return "not a set request";
     }
 }
 

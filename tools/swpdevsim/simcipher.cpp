@@ -9,7 +9,8 @@ void CryptPayload(std::string_view password, std::span<std::uint8_t> data) {
     if (data.empty()) return;
     const std::string_view key = password.empty() ? kFixedKey : password;
     std::uint8_t s[256];
-    for (int n = 0; n < 256; ++n) s[n] = static_cast<std::uint8_t>(n);
+    for (int n = 0; n < 256; ++n)
+        s[n] = static_cast<std::uint8_t>(n);
     std::uint8_t j = 0;
     for (std::size_t n = 0; n < 256; ++n) {
         j = static_cast<std::uint8_t>(j + s[n] + static_cast<std::uint8_t>(key[n % key.size()]));

@@ -56,8 +56,8 @@ std::uint16_t CSimCore::CommandPort(int index) {
     return port != 0 ? port : static_cast<std::uint16_t>(6000 + index % 50000);
 }
 
-std::vector<Outgoing> CSimCore::Handle(std::span<const std::uint8_t> datagram, const Endpoint& from, int listener,
-                                       std::uint64_t nowMs) {
+std::vector<Outgoing> CSimCore::Handle(std::span<const std::uint8_t> datagram, const Endpoint& from,
+                                       int listener, std::uint64_t nowMs) {
     std::vector<Outgoing> out;
     Header header;
     const HeaderError err = ParseHeader(datagram, header);
@@ -216,14 +216,16 @@ void CSimCore::HandleForDevice(int index, const Header& header, std::span<const 
                                kind + " answer (" + std::string(MalformName(fault.malform)) + ")"));
             if (!fault.thenValid) continue;
         }
-        out.push_back(Make(index, listener, from, delay, Sealed(d, header.opCode, plainAnswer), kind + " answer"));
+        out.push_back(
+            Make(index, listener, from, delay, Sealed(d, header.opCode, plainAnswer), kind + " answer"));
     }
     if (wpsStarted) {
         std::uint32_t at = delay;
         for (const WpsStep& step : b.wpsSequence) {
             at += b.wpsIntervalMs;
             std::string what = "WPS event";
-            for (std::int32_t s : step.statuses) what += " " + std::to_string(s);
+            for (std::int32_t s : step.statuses)
+                what += " " + std::to_string(s);
             if (step.connectTimeout) what += " connect-timeout";
             out.push_back(Make(index, listener, from, at, Sealed(d, op::Event, EventPayload(step)), what));
         }
@@ -247,7 +249,8 @@ std::vector<Outgoing> CSimCore::Expire(std::uint64_t nowMs) {
 std::optional<std::uint64_t> CSimCore::NextDeadline() const {
     std::optional<std::uint64_t> next;
     for (const SimDevice& d : m_devices)
-        if (d.loggedIn && d.sessionDeadline != 0 && (!next || d.sessionDeadline < *next)) next = d.sessionDeadline;
+        if (d.loggedIn && d.sessionDeadline != 0 && (!next || d.sessionDeadline < *next))
+            next = d.sessionDeadline;
     return next;
 }
 

@@ -17,13 +17,13 @@ namespace swpsim {
 constexpr int kDiscoveryListener = -1;
 
 struct Outgoing {
-    int device = 0;                 // index of the device that sends it
-    int via = kDiscoveryListener;   // socket to send from (a device index: its command port)
-    Endpoint to;                    // the client's address and port
-    bool broadcast = false;         // send to the subnet broadcast address at to.port instead of to.addr
-    std::uint32_t delayMs = 0;      // product milliseconds after the request
+    int device = 0;               // index of the device that sends it
+    int via = kDiscoveryListener; // socket to send from (a device index: its command port)
+    Endpoint to;                  // the client's address and port
+    bool broadcast = false;       // send to the subnet broadcast address at to.port instead of to.addr
+    std::uint32_t delayMs = 0;    // product milliseconds after the request
     Bytes bytes;
-    std::string what;               // short description for the log
+    std::string what; // short description for the log
 };
 
 class CSimCore {

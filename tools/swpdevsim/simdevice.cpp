@@ -33,7 +33,8 @@ std::vector<SurveyEntry> GeneratedSurvey(int count) {
 
 SimDevice GeneratedDevice(const SimDevice& base, int i, int n) {
     SimDevice d = base;
-    const unsigned index = static_cast<unsigned>(i) + ((base.mac[3] << 16) | (base.mac[4] << 8) | base.mac[5]);
+    const unsigned index =
+        static_cast<unsigned>(i) + ((base.mac[3] << 16) | (base.mac[4] << 8) | base.mac[5]);
     d.mac[3] = static_cast<std::uint8_t>(index >> 16);
     d.mac[4] = static_cast<std::uint8_t>(index >> 8);
     d.mac[5] = static_cast<std::uint8_t>(index);

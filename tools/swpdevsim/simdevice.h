@@ -40,8 +40,8 @@ struct SimBehaviour {
     std::uint32_t wpsIntervalMs = 1000;
     std::uint32_t sessionTimeoutMs = 0; // idle time after which a login ends with an event; 0 never
     WrongKey wrongKey = WrongKey::Silent;
-    bool requireLogin = true; // commands other than discovery and login need a login first
-    bool strictPorts = true;  // discovery port: discovery and login only; command port: no discovery
+    bool requireLogin = true;      // commands other than discovery and login need a login first
+    bool strictPorts = true;       // discovery port: discovery and login only; command port: no discovery
     std::uint16_t commandPort = 0; // 0: any free port
     std::array<Fault, kReqCount> faults{};
 };
@@ -80,10 +80,10 @@ struct SimDevice {
 
     // Run-time state
     bool loggedIn = false;
-    Endpoint client;                  // where the login came from; events go there
-    std::uint64_t sessionDeadline = 0; // product ms; 0 none
-    std::string wpsMethod;            // "pbc" or "pin" of the last accepted WPS request
-    std::string wpsTarget;            // its PIN digits (access point) or network name (bridge)
+    Endpoint client;                          // where the login came from; events go there
+    std::uint64_t sessionDeadline = 0;        // product ms; 0 none
+    std::string wpsMethod;                    // "pbc" or "pin" of the last accepted WPS request
+    std::string wpsTarget;                    // its PIN digits (access point) or network name (bridge)
     std::array<int, kReqCount + 1> handled{}; // requests of each kind (and unknown ones) that reached it
 
     int Handled(Req r) const { return handled[static_cast<std::size_t>(r)]; }

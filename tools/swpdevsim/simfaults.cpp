@@ -11,19 +11,24 @@ namespace swpsim {
 
 namespace {
 constexpr std::array<std::string_view, kReqCount> kReqNames = {
-    "discover", "login",    "logout", "get-config", "get-mode",   "ip-setting", "wl-setting",
-    "wps-pbc",  "wps-pin",  "set-mode", "survey",   "station-get", "station-set"};
+    "discover", "login",   "logout",   "get-config", "get-mode",    "ip-setting", "wl-setting",
+    "wps-pbc",  "wps-pin", "set-mode", "survey",     "station-get", "station-set"};
 
 struct MalformWord {
     std::string_view word;
     Malform malform;
 };
 constexpr MalformWord kMalformWords[] = {
-    {"short", Malform::Short},           {"magic", Malform::Magic},
-    {"version", Malform::Version},       {"total-length", Malform::TotalLength},
-    {"overrun", Malform::Overrun},       {"overrun-first", Malform::OverrunFirst},
-    {"stray-byte", Malform::StrayByte},  {"empty", Malform::Empty},
-    {"foreign-mac", Malform::ForeignMac}, {"echo-mac", Malform::EchoMac},
+    {"short", Malform::Short},
+    {"magic", Malform::Magic},
+    {"version", Malform::Version},
+    {"total-length", Malform::TotalLength},
+    {"overrun", Malform::Overrun},
+    {"overrun-first", Malform::OverrunFirst},
+    {"stray-byte", Malform::StrayByte},
+    {"empty", Malform::Empty},
+    {"foreign-mac", Malform::ForeignMac},
+    {"echo-mac", Malform::EchoMac},
 };
 
 bool ParseNumber(std::string_view text, long long max, long long& out) {
@@ -35,8 +40,10 @@ bool ParseNumber(std::string_view text, long long max, long long& out) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 } // namespace
@@ -59,7 +66,8 @@ std::string_view MalformName(Malform m) {
 }
 
 bool Fault::Active() const {
-    return times != 0 && (drop || result0 || delayMs || duplicate || malform != Malform::None || timeoutEvent);
+    return times != 0 &&
+           (drop || result0 || delayMs || duplicate || malform != Malform::None || timeoutEvent);
 }
 
 bool ParseFault(std::string_view text, Fault& out, std::string& error) {
@@ -116,27 +124,47 @@ Bytes MalformedAnswer(Malform m, const Mac& deviceMac, std::uint8_t opCode, cons
     Bytes payload = plainPayload;
     Mac mac = deviceMac;
     switch (m) {
-    case Malform::Overrun: payload.insert(payload.end(), {0x7F, 0x05, 0x00}); break;
+    case Malform::Overrun:
+        payload.insert(payload.end(), {0x7F, 0x05, 0x00});
+        break;
     case Malform::OverrunFirst:
         // The first item's length claims every byte that is there and one more.
         if (payload.size() < 2) payload = {0x7F, 0x05};
         if (payload.size() > 256) payload.resize(256);
         payload[1] = static_cast<std::uint8_t>(payload.size() - 1);
         break;
-    case Malform::StrayByte: payload.push_back(0x7F); break;
-    case Malform::Empty: payload.clear(); break;
-    case Malform::ForeignMac: mac[5] ^= 0xFF; break;
-    case Malform::EchoMac: mac = requestMac; break;
-    default: break;
+    case Malform::StrayByte:
+        payload.push_back(0x7F);
+        break;
+    case Malform::Empty:
+        payload.clear();
+        break;
+    case Malform::ForeignMac:
+        mac[5] ^= 0xFF;
+        break;
+    case Malform::EchoMac:
+        mac = requestMac;
+        break;
+    default:
+        break;
     }
     if (encipher) CryptPayload(password, payload);
     Bytes d = BuildDatagram(mac, opCode, payload);
     switch (m) {
-    case Malform::Short: d.resize(kHeaderSize - 1); break;
-    case Malform::Magic: d[0] = 'X'; break;
-    case Malform::Version: d[8] = kVersion + 1; break;
-    case Malform::TotalLength: d.insert(d.end(), {0x00, 0x00}); break;
-    default: break;
+    case Malform::Short:
+        d.resize(kHeaderSize - 1);
+        break;
+    case Malform::Magic:
+        d[0] = 'X';
+        break;
+    case Malform::Version:
+        d[8] = kVersion + 1;
+        break;
+    case Malform::TotalLength:
+        d.insert(d.end(), {0x00, 0x00});
+        break;
+    default:
+        break;
     }
     return d;
 }

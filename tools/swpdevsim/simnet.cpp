@@ -28,7 +28,9 @@ sockaddr_in SockAddr(std::uint32_t addr, std::uint16_t port) {
     return sa;
 }
 
-std::string Errno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string Errno(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 int NewSocket(std::string& error) {
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -100,7 +102,9 @@ bool ResolveInterface(const std::string& name, const std::string& bindAddress, N
     return true;
 }
 
-CUdpPort::~CUdpPort() { Close(); }
+CUdpPort::~CUdpPort() {
+    Close();
+}
 
 void CUdpPort::Close() {
     if (m_fd >= 0) close(m_fd);
@@ -152,7 +156,8 @@ std::vector<int> CUdpPort::Fds() const {
     return fds;
 }
 
-long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr, std::uint16_t& port) const {
+long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr,
+                       std::uint16_t& port) const {
     sockaddr_in from{};
     iovec iov{buffer.data(), buffer.size()};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];

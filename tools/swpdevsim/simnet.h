@@ -11,7 +11,7 @@ namespace swpsim {
 struct NetInterface {
     std::string name;
     unsigned index = 0;
-    std::uint32_t address = 0;   // host order
+    std::uint32_t address = 0; // host order
     std::uint32_t netmask = 0;
     std::uint32_t broadcast = 0; // subnet broadcast address
 };
@@ -43,7 +43,8 @@ public:
     // Reads one datagram from `fd` without waiting; -1 when none; 0 for a datagram that did not come in on
     // the interface (dropped). Otherwise its size, with the sender in `addr`/`port`.
     long Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr, std::uint16_t& port) const;
-    bool Send(std::span<const std::uint8_t> data, std::uint32_t addr, std::uint16_t port, std::string& error) const;
+    bool Send(std::span<const std::uint8_t> data, std::uint32_t addr, std::uint16_t port,
+              std::string& error) const;
 
 private:
     int m_fd = -1;          // sends, and receives unicast (and broadcast when tied)

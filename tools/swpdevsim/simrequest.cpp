@@ -10,7 +10,8 @@ namespace {
 
 std::vector<std::uint8_t> Types(const ItemWalk& walk) {
     std::vector<std::uint8_t> t;
-    for (const Item& i : walk.items) t.push_back(i.type);
+    for (const Item& i : walk.items)
+        t.push_back(i.type);
     return t;
 }
 
@@ -42,11 +43,17 @@ bool CheckShape(const ItemWalk& walk, const std::vector<std::uint8_t>& expected,
     for (const Item& item : walk.items) {
         std::size_t want = 0;
         switch (item.type) {
-        case tlv::DeviceMac: want = 6; break;
+        case tlv::DeviceMac:
+            want = 6;
+            break;
         case tlv::LanIp:
         case tlv::LanNetmask:
-        case tlv::LanGateway: want = 4; break;
-        case tlv::WlWpsPbc: want = 0; break;
+        case tlv::LanGateway:
+            want = 4;
+            break;
+        case tlv::WlWpsPbc:
+            want = 0;
+            break;
         case tlv::DeviceMode:
         case tlv::IpMode:
         case tlv::WlExtCh:
@@ -58,13 +65,16 @@ bool CheckShape(const ItemWalk& walk, const std::vector<std::uint8_t>& expected,
         case tlv::WlWepKeyIndex:
         case tlv::WlWpaMode:
         case tlv::WlWpaCipher:
-        case tlv::OtherGetConfig: want = 1; break;
-        default: continue; // texts
+        case tlv::OtherGetConfig:
+            want = 1;
+            break;
+        default:
+            continue; // texts
         }
         if (item.value.size() != want) {
             char text[80];
-            std::snprintf(text, sizeof text, "item %02X has %zu bytes, expected %zu", item.type, item.value.size(),
-                          want);
+            std::snprintf(text, sizeof text, "item %02X has %zu bytes, expected %zu", item.type,
+                          item.value.size(), want);
             r.problem = text;
             return false;
         }
@@ -152,7 +162,8 @@ void DecodeSet(const ItemWalk& walk, SimRequest& r) {
 }
 
 void ExpectEmpty(std::span<const std::uint8_t> payload, SimRequest& r) {
-    if (!payload.empty()) r.problem = "payload of " + std::to_string(payload.size()) + " bytes, expected none";
+    if (!payload.empty())
+        r.problem = "payload of " + std::to_string(payload.size()) + " bytes, expected none";
 }
 
 } // namespace
@@ -187,11 +198,14 @@ SimRequest DecodeRequest(std::uint8_t opCode, std::span<const std::uint8_t> payl
     case op::GetConfig: {
         const bool modeOnly = !walk.items.empty() && walk.items.front().type == tlv::DeviceMode;
         r.kind = modeOnly ? Req::GetMode : Req::GetConfig;
-        if (CheckShape(walk, {modeOnly ? tlv::DeviceMode : tlv::OtherGetConfig}, r) && walk.items[0].value[0] != 0)
+        if (CheckShape(walk, {modeOnly ? tlv::DeviceMode : tlv::OtherGetConfig}, r) &&
+            walk.items[0].value[0] != 0)
             r.problem = "request value is not 0";
         break;
     }
-    case op::SetConfig: DecodeSet(walk, r); break;
+    case op::SetConfig:
+        DecodeSet(walk, r);
+        break;
     case op::SiteSurvey:
         r.kind = Req::Survey;
         ExpectEmpty(payload, r);

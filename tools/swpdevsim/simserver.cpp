@@ -14,20 +14,25 @@ CSimServer::CSimServer(QObject* parent) : QObject(parent), m_timer(this) {
     connect(&m_timer, &QTimer::timeout, this, &CSimServer::TimerFired);
 }
 
-CSimServer::~CSimServer() { Stop(); }
+CSimServer::~CSimServer() {
+    Stop();
+}
 
 void CSimServer::Log(const std::string& line) {
     if (m_settings.verbose) std::fprintf(stderr, "swpdevsim: %s\n", line.c_str());
     if (m_logSink) m_logSink(line);
 }
 
-std::uint64_t CSimServer::RealNow() const { return static_cast<std::uint64_t>(m_clock.elapsed()); }
+std::uint64_t CSimServer::RealNow() const {
+    return static_cast<std::uint64_t>(m_clock.elapsed());
+}
 
 std::uint64_t CSimServer::ProductNow() const {
     return static_cast<std::uint64_t>(static_cast<double>(m_clock.elapsed()) * m_settings.timeScale);
 }
 
-bool CSimServer::Start(const SimProcessSettings& settings, std::vector<SimDevice> devices, std::string& error) {
+bool CSimServer::Start(const SimProcessSettings& settings, std::vector<SimDevice> devices,
+                       std::string& error) {
     Stop();
     m_settings = settings;
     if (!ResolveInterface(settings.interfaceName, settings.bindAddress, m_nif, error)) return false;
@@ -40,8 +45,8 @@ bool CSimServer::Start(const SimProcessSettings& settings, std::vector<SimDevice
         const auto it = m_commandPorts.find(device);
         if (it != m_commandPorts.end()) return it->second->port.Port();
         std::string why;
-        Listener* l = OpenListener(device, m_core->Devices()[static_cast<std::size_t>(device)].behaviour.commandPort,
-                                   why);
+        Listener* l = OpenListener(
+            device, m_core->Devices()[static_cast<std::size_t>(device)].behaviour.commandPort, why);
         if (!l) {
             Log("cannot open a command port: " + why);
             return 0;
@@ -97,8 +102,10 @@ CSimServer::Listener* CSimServer::OpenListener(int device, std::uint16_t port, s
         connect(n.get(), &QSocketNotifier::activated, this, [this, raw, fd] { ReadReady(raw, fd); });
         l->notifiers.push_back(std::move(n));
     }
-    if (device == kDiscoveryListener) m_discovery = std::move(l);
-    else m_commandPorts[device] = std::move(l);
+    if (device == kDiscoveryListener)
+        m_discovery = std::move(l);
+    else
+        m_commandPorts[device] = std::move(l);
     return raw;
 }
 
@@ -159,7 +166,9 @@ void CSimServer::ArmTimer() {
     if (deadline) {
         const std::uint64_t product = ProductNow();
         const std::uint64_t left = *deadline > product ? *deadline - product : 0;
-        due = std::min(due, RealNow() + static_cast<std::uint64_t>(static_cast<double>(left) / m_settings.timeScale) + 1);
+        due = std::min(due, RealNow() +
+                                static_cast<std::uint64_t>(static_cast<double>(left) / m_settings.timeScale) +
+                                1);
     }
     if (due == UINT64_MAX) {
         m_timer.stop();
@@ -181,15 +190,19 @@ void CSimServer::TimerFired() {
         std::lock_guard<std::mutex> lock(m_mutex);
         expired = m_core->Expire(ProductNow());
     }
-    for (const Outgoing& o : expired) Send(o);
+    for (const Outgoing& o : expired)
+        Send(o);
     ArmTimer();
 }
 
 CSimThread::CSimThread() = default;
 
-CSimThread::~CSimThread() { Stop(); }
+CSimThread::~CSimThread() {
+    Stop();
+}
 
-bool CSimThread::Start(const SimProcessSettings& settings, std::vector<SimDevice> devices, std::string& error) {
+bool CSimThread::Start(const SimProcessSettings& settings, std::vector<SimDevice> devices,
+                       std::string& error) {
     Stop();
     m_thread = new QThread;
     m_thread->setObjectName("swpdevsim");
@@ -198,7 +211,8 @@ bool CSimThread::Start(const SimProcessSettings& settings, std::vector<SimDevice
     m_thread->start();
     bool ok = false;
     QMetaObject::invokeMethod(
-        m_server, [&] { ok = m_server->Start(settings, std::move(devices), error); }, Qt::BlockingQueuedConnection);
+        m_server, [&] { ok = m_server->Start(settings, std::move(devices), error); },
+        Qt::BlockingQueuedConnection);
     if (!ok) Stop();
     return ok;
 }
@@ -206,7 +220,8 @@ bool CSimThread::Start(const SimProcessSettings& settings, std::vector<SimDevice
 void CSimThread::Stop() {
     if (!m_thread) return;
     // Sockets, notifiers and the timer belong to the server's thread and are closed there.
-    QMetaObject::invokeMethod(m_server, [this] { m_server->Stop(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_server, [this] { m_server->Stop(); }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
     delete m_server;

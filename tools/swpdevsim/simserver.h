@@ -1,4 +1,5 @@
-// CSimServer runs simulated devices on real UDP sockets of one interface; CSimThread runs one on its own thread.
+// CSimServer runs simulated devices on real UDP sockets of one interface; CSimThread runs one on its own
+// thread.
 #pragma once
 
 #include "simcore.h"
@@ -73,7 +74,7 @@ private:
     mutable std::mutex m_mutex;
     std::unique_ptr<Listener> m_discovery;
     std::map<int, std::unique_ptr<Listener>> m_commandPorts;
-    std::vector<std::uint16_t> m_announced; // under m_mutex
+    std::vector<std::uint16_t> m_announced;           // under m_mutex
     std::multimap<std::uint64_t, Outgoing> m_pending; // by real due time, in order of scheduling
     QTimer m_timer;
     QElapsedTimer m_clock;

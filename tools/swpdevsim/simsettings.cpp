@@ -30,14 +30,18 @@ bool Number(const std::string& text, long long lo, long long hi, long long& out)
 }
 
 bool Bool(const std::string& text, bool& out) {
-    if (text == "1" || text == "true" || text == "yes" || text == "on") out = true;
-    else if (text == "0" || text == "false" || text == "no" || text == "off") out = false;
-    else return false;
+    if (text == "1" || text == "true" || text == "yes" || text == "on")
+        out = true;
+    else if (text == "0" || text == "false" || text == "no" || text == "off")
+        out = false;
+    else
+        return false;
     return true;
 }
 
 // A number in [lo, hi], or one of the given words for 0, 1, 2, ...
-bool Code(const std::string& text, std::initializer_list<const char*> words, long long hi, std::uint8_t& out) {
+bool Code(const std::string& text, std::initializer_list<const char*> words, long long hi,
+          std::uint8_t& out) {
     long long i = 0;
     for (const char* w : words) {
         if (text == w) {
@@ -62,12 +66,15 @@ struct Key {
     Setter set;
 };
 
-bool Ip(const std::string& v, std::uint32_t& out) { return ParseIpv4(v, out); }
+bool Ip(const std::string& v, std::uint32_t& out) {
+    return ParseIpv4(v, out);
+}
 
 const std::vector<Key>& Keys() {
     static const std::vector<Key> keys = {
         // Process
-        {"port", "N", "discovery and login port (default 5432; 0: any free port, shown in the READY line)", true,
+        {"port", "N", "discovery and login port (default 5432; 0: any free port, shown in the READY line)",
+         true,
          [](SimSettings& s, SimDevice&, const std::string& v) {
              long long n;
              if (!Number(v, 0, 65535, n)) return false;
@@ -81,14 +88,16 @@ const std::vector<Key>& Keys() {
              s.process.bindAddress = v;
              return true;
          }},
-        {"interface", "NAME", "network interface to serve on (default: the one holding the bind address)", true,
+        {"interface", "NAME", "network interface to serve on (default: the one holding the bind address)",
+         true,
          [](SimSettings& s, SimDevice&, const std::string& v) {
              if (v.empty() || v.size() > 15) return false;
              s.process.interfaceName = v;
              return true;
          }},
         {"broadcast-address", "ADDR",
-         "where broadcast answers go (default: the interface's subnet broadcast, 127.255.255.255 on loopback)",
+         "where broadcast answers go (default: the interface's subnet broadcast, 127.255.255.255 on "
+         "loopback)",
          true,
          [](SimSettings& s, SimDevice&, const std::string& v) {
              std::uint32_t a;
@@ -96,8 +105,8 @@ const std::vector<Key>& Keys() {
              s.process.broadcastAddress = v;
              return true;
          }},
-        {"devices", "N", "number of devices; beyond the [device] sections they are generated from the defaults",
-         true,
+        {"devices", "N",
+         "number of devices; beyond the [device] sections they are generated from the defaults", true,
          [](SimSettings& s, SimDevice&, const std::string& v) {
              long long n;
              if (!Number(v, 1, kMaxDevices, n)) return false;
@@ -135,9 +144,12 @@ const std::vector<Key>& Keys() {
          }},
         {"mode", "ap|bridge", "device mode", false,
          [](SimSettings&, SimDevice& d, const std::string& v) {
-             if (v == "ap" || v == "1") d.mode = kModeAp;
-             else if (v == "bridge" || v == "2") d.mode = kModeBridge;
-             else return false;
+             if (v == "ap" || v == "1")
+                 d.mode = kModeAp;
+             else if (v == "bridge" || v == "2")
+                 d.mode = kModeBridge;
+             else
+                 return false;
              return true;
          }},
         {"ip-mode", "dhcp|static", "how the device gets its address", false,
@@ -236,11 +248,14 @@ const std::vector<Key>& Keys() {
         {"survey", "default|none|generated:N", "replace the survey list", false,
          [](SimSettings&, SimDevice& d, const std::string& v) {
              long long n;
-             if (v == "default") d.survey = DefaultSurvey();
-             else if (v == "none") d.survey.clear();
+             if (v == "default")
+                 d.survey = DefaultSurvey();
+             else if (v == "none")
+                 d.survey.clear();
              else if (v.starts_with("generated:") && Number(v.substr(10), 0, kMaxSurveyEntries, n))
                  d.survey = GeneratedSurvey(static_cast<int>(n));
-             else return false;
+             else
+                 return false;
              return true;
          }},
         {"survey-ap", "SSID,BSSID,SIGNAL,CHANNEL,CIPHER,AUTH[,ICON[,WPS[,HEAD]]]",
@@ -254,9 +269,12 @@ const std::vector<Key>& Keys() {
         // Device behaviour
         {"answer", "unicast|broadcast", "answer to the sender's address, or to the broadcast address", false,
          [](SimSettings&, SimDevice& d, const std::string& v) {
-             if (v == "unicast") d.behaviour.answer = AnswerMode::Unicast;
-             else if (v == "broadcast") d.behaviour.answer = AnswerMode::Broadcast;
-             else return false;
+             if (v == "unicast")
+                 d.behaviour.answer = AnswerMode::Unicast;
+             else if (v == "broadcast")
+                 d.behaviour.answer = AnswerMode::Broadcast;
+             else
+                 return false;
              return true;
          }},
         {"wps-status", "SEQ|none",
@@ -273,7 +291,8 @@ const std::vector<Key>& Keys() {
              d.behaviour.wpsIntervalMs = static_cast<std::uint32_t>(n);
              return true;
          }},
-        {"session-timeout", "MS", "a login idle this long ends with a connect time-out event (0: never)", false,
+        {"session-timeout", "MS", "a login idle this long ends with a connect time-out event (0: never)",
+         false,
          [](SimSettings&, SimDevice& d, const std::string& v) {
              long long n;
              if (!Number(v, 0, 86400000, n)) return false;
@@ -283,9 +302,12 @@ const std::vector<Key>& Keys() {
         {"wrong-key", "silent|refuse",
          "a login the device cannot decipher: no answer (default), or result 0 under its own key", false,
          [](SimSettings&, SimDevice& d, const std::string& v) {
-             if (v == "silent") d.behaviour.wrongKey = WrongKey::Silent;
-             else if (v == "refuse") d.behaviour.wrongKey = WrongKey::Refuse;
-             else return false;
+             if (v == "silent")
+                 d.behaviour.wrongKey = WrongKey::Silent;
+             else if (v == "refuse")
+                 d.behaviour.wrongKey = WrongKey::Refuse;
+             else
+                 return false;
              return true;
          }},
         {"require-login", "0|1", "ignore commands until a login succeeded (default 1)", false,
@@ -339,9 +361,12 @@ bool ParseWpsSequence(const std::string& text, std::vector<WpsStep>& out) {
             while (std::getline(items, item, '+')) {
                 item = Trim(item);
                 long long n;
-                if (item == "connect-timeout") step.connectTimeout = true;
-                else if (Number(item, -2147483648LL, 2147483647LL, n)) step.statuses.push_back(static_cast<std::int32_t>(n));
-                else return false;
+                if (item == "connect-timeout")
+                    step.connectTimeout = true;
+                else if (Number(item, -2147483648LL, 2147483647LL, n))
+                    step.statuses.push_back(static_cast<std::int32_t>(n));
+                else
+                    return false;
             }
             if (step.statuses.empty() && !step.connectTimeout) return false;
             steps.push_back(step);
@@ -357,7 +382,8 @@ bool ParseSurveyEntry(const std::string& text, SurveyEntry& out) {
     std::size_t macAt = std::string::npos;
     for (std::size_t p = text.find(','); p != std::string::npos; p = text.find(',', p + 1)) {
         Mac m;
-        if (ParseMac(std::string_view(text).substr(p + 1, 17), m) && (p + 18 == text.size() || text[p + 18] == ','))
+        if (ParseMac(std::string_view(text).substr(p + 1, 17), m) &&
+            (p + 18 == text.size() || text[p + 18] == ','))
             macAt = p;
     }
     if (macAt == std::string::npos) return false;
@@ -481,8 +507,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, SimSettings& out, st
             error = "--" + key + " needs a value";
             return false;
         }
-        if (key == "scenario") scenarioPath = value;
-        else flags.emplace_back(key, value);
+        if (key == "scenario")
+            scenarioPath = value;
+        else
+            flags.emplace_back(key, value);
     }
     KeyValues top;
     if (!scenarioPath.empty()) {
@@ -525,7 +553,8 @@ bool BuildDevices(const SimSettings& settings, std::vector<SimDevice>& devices, 
         error = "too many devices";
         return false;
     }
-    if (settings.defaults.behaviour.commandPort != 0 && settings.defaults.behaviour.commandPort + n - 1 > 65535) {
+    if (settings.defaults.behaviour.commandPort != 0 &&
+        settings.defaults.behaviour.commandPort + n - 1 > 65535) {
         error = "command ports run past 65535";
         return false;
     }
@@ -561,7 +590,8 @@ std::string HelpText() {
         "\n"
         "Usage: swpdevsim [--scenario FILE] [--KEY VALUE | --KEY=VALUE]...\n"
         "\n"
-        "It serves only the interface it is given (loopback by default): sockets are tied to that interface,\n"
+        "It serves only the interface it is given (loopback by default): sockets are tied to that "
+        "interface,\n"
         "and broadcast answers go to its subnet broadcast address. When it is ready it prints one line\n"
         "  READY port=N devices=N interface=NAME address=ADDR\n"
         "to standard output. It stops on SIGINT or SIGTERM.\n"
@@ -579,31 +609,30 @@ std::string HelpText() {
     }
     h += "  ";
     h += kFaultHelp;
-    h +=
-        "\n"
-        "Keys marked [run] apply to the whole run; the others set a device, and given as flags or at the\n"
-        "top of the scenario they set the defaults of every device.\n"
-        "\n"
-        "Other flags:\n"
-        "  --scenario FILE   read keys from FILE first (flags given on the command line win)\n"
-        "  --verbose         same as --verbose=1\n"
-        "  --help            this text\n"
-        "\n"
-        "Scenario file: one \"key = value\" per line; lines starting with # or ; are comments. Keys before\n"
-        "any section (or under [global]) are run keys and device defaults. Each [device] line starts one\n"
-        "more device, whose keys override the defaults. Example:\n"
-        "\n"
-        "  # two devices answering by broadcast, the second refusing its first IP setting\n"
-        "  answer = broadcast\n"
-        "  [device]\n"
-        "  name = Lounge\n"
-        "  mac = 02:53:57:50:00:01\n"
-        "  [device]\n"
-        "  name = Console\n"
-        "  mac = 02:53:57:50:00:02\n"
-        "  mode = bridge\n"
-        "  fault.ip-setting = result0,times:1\n"
-        "  wps-status = 3,1\n";
+    h += "\n"
+         "Keys marked [run] apply to the whole run; the others set a device, and given as flags or at the\n"
+         "top of the scenario they set the defaults of every device.\n"
+         "\n"
+         "Other flags:\n"
+         "  --scenario FILE   read keys from FILE first (flags given on the command line win)\n"
+         "  --verbose         same as --verbose=1\n"
+         "  --help            this text\n"
+         "\n"
+         "Scenario file: one \"key = value\" per line; lines starting with # or ; are comments. Keys before\n"
+         "any section (or under [global]) are run keys and device defaults. Each [device] line starts one\n"
+         "more device, whose keys override the defaults. Example:\n"
+         "\n"
+         "  # two devices answering by broadcast, the second refusing its first IP setting\n"
+         "  answer = broadcast\n"
+         "  [device]\n"
+         "  name = Lounge\n"
+         "  mac = 02:53:57:50:00:01\n"
+         "  [device]\n"
+         "  name = Console\n"
+         "  mac = 02:53:57:50:00:02\n"
+         "  mode = bridge\n"
+         "  fault.ip-setting = result0,times:1\n"
+         "  wps-status = 3,1\n";
     return h;
 }
 

@@ -10,12 +10,12 @@
 namespace swpsim {
 
 struct SimProcessSettings {
-    std::uint16_t port = 5432;      // discovery and login port; 0: any free port
-    std::string bindAddress;        // empty: the interface's address, or 127.0.0.1
-    std::string interfaceName;      // empty: the interface that holds the bind address
-    std::string broadcastAddress;   // empty: the interface's subnet broadcast address
-    int devices = 0;                // 0: one per [device] section, at least one
-    double timeScale = 1.0;         // product time runs this many times faster than real time
+    std::uint16_t port = 5432;    // discovery and login port; 0: any free port
+    std::string bindAddress;      // empty: the interface's address, or 127.0.0.1
+    std::string interfaceName;    // empty: the interface that holds the bind address
+    std::string broadcastAddress; // empty: the interface's subnet broadcast address
+    int devices = 0;              // 0: one per [device] section, at least one
+    double timeScale = 1.0;       // product time runs this many times faster than real time
     bool verbose = false;
 };
 
@@ -23,7 +23,7 @@ using KeyValues = std::vector<std::pair<std::string, std::string>>;
 
 struct SimSettings {
     SimProcessSettings process;
-    SimDevice defaults;                   // every device starts from these
+    SimDevice defaults;                    // every device starts from these
     std::vector<KeyValues> deviceSections; // one per [device] section of the scenario
     bool help = false;
 };
@@ -45,7 +45,8 @@ bool BuildDevices(const SimSettings& settings, std::vector<SimDevice>& devices, 
 
 std::string HelpText();
 
-// "3,34" or "3+4,34": commas separate event datagrams, '+' joins items in one; "connect-timeout" adds that item.
+// "3,34" or "3+4,34": commas separate event datagrams, '+' joins items in one; "connect-timeout" adds that
+// item.
 bool ParseWpsSequence(const std::string& text, std::vector<WpsStep>& out);
 // "SSID,BSSID,SIGNAL,CHANNEL,CIPHER,AUTH[,ICON[,WPS[,HEAD]]]"; the name may hold commas.
 bool ParseSurveyEntry(const std::string& text, SurveyEntry& out);

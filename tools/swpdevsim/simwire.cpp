@@ -9,11 +9,16 @@ namespace swpsim {
 
 const char* HeaderErrorText(HeaderError e) {
     switch (e) {
-    case HeaderError::None: return "ok";
-    case HeaderError::Short: return "shorter than a header";
-    case HeaderError::Magic: return "bad magic word";
-    case HeaderError::Version: return "bad version";
-    case HeaderError::TotalLength: return "total length differs from the header";
+    case HeaderError::None:
+        return "ok";
+    case HeaderError::Short:
+        return "shorter than a header";
+    case HeaderError::Magic:
+        return "bad magic word";
+    case HeaderError::Version:
+        return "bad version";
+    case HeaderError::TotalLength:
+        return "total length differs from the header";
     }
     return "?";
 }
@@ -82,7 +87,9 @@ PayloadWriter& PayloadWriter::Raw(std::uint8_t type, std::span<const std::uint8_
     return *this;
 }
 
-PayloadWriter& PayloadWriter::Empty(std::uint8_t type) { return Raw(type, {}); }
+PayloadWriter& PayloadWriter::Empty(std::uint8_t type) {
+    return Raw(type, {});
+}
 
 Bytes BuildDatagram(const Mac& mac, std::uint8_t opCode, std::span<const std::uint8_t> payload) {
     // The length field has 16 bits; a longer payload is cut so header and size always agree.
@@ -118,9 +125,11 @@ namespace {
 // Decimal reading of a 3-character field: leading blanks, then digits up to the first other character.
 int ThreeDigits(const std::uint8_t* p) {
     int i = 0;
-    while (i < 3 && p[i] == ' ') ++i;
+    while (i < 3 && p[i] == ' ')
+        ++i;
     int value = 0;
-    for (; i < 3 && p[i] >= '0' && p[i] <= '9'; ++i) value = value * 10 + (p[i] - '0');
+    for (; i < 3 && p[i] >= '0' && p[i] <= '9'; ++i)
+        value = value * 10 + (p[i] - '0');
     return value;
 }
 } // namespace
@@ -131,7 +140,8 @@ std::vector<SurveyEntry> ReadSurveyEntries(std::span<const std::uint8_t> payload
         const std::uint8_t* p = payload.data() + off;
         SurveyEntry e;
         e.headFlag = p[0] ? 1 : 0;
-        e.ssid.assign(reinterpret_cast<const char*>(p + 1), strnlen(reinterpret_cast<const char*>(p + 1), 32));
+        e.ssid.assign(reinterpret_cast<const char*>(p + 1),
+                      strnlen(reinterpret_cast<const char*>(p + 1), 32));
         std::copy_n(p + 33, 6, e.bssid.begin());
         e.signal = ThreeDigits(p + 39);
         e.channel = ThreeDigits(p + 42);
