@@ -412,3 +412,31 @@ TEST_F(SimCoreTest, ForeignAndBrokenDatagramsAreDropped) {
     EXPECT_TRUE(Send(op::GetConfig, simvec::kGetConfig, 0, "other").empty());
     EXPECT_TRUE(Dev().loggedIn);
 }
+
+// Whatever arrives, well-formed header or not, readable payload or not, is handled without harm.
+TEST_F(SimCoreTest, RandomDatagramsAreHandledSafely) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    Dev().behaviour.requireLogin = false;
+    Dev().behaviour.strictPorts = false;
+    for (int i = 0; i < 5000; ++i) {
+        Bytes payload(next() % 300);
+        for (auto& b : payload)
+            b = static_cast<std::uint8_t>(next());
+        // Half the payloads start like a real request so that the decoders get past the first item.
+        if (i % 2 && payload.size() >= 2) payload[0] = static_cast<std::uint8_t>(next() % 2 ? 0x30 : 0x50);
+        Bytes d = BuildDatagram(simtest::kClientMac, static_cast<std::uint8_t>(next() % 12), payload);
+        if (i % 7 == 0) d.resize(next() % (d.size() + 1));
+        if (i % 3 == 0) CryptPayload("pylon", std::span(d).subspan(std::min(d.size(), kHeaderSize)));
+        const auto outs =
+            core->Handle(d, kClient, i % 2 ? 0 : kDiscoveryListener, static_cast<std::uint64_t>(i));
+        for (const Outgoing& o : outs) {
+            Header h;
+            EXPECT_EQ(ParseHeader(o.bytes, h), HeaderError::None);
+        }
+    }
+    EXPECT_TRUE(Dev().ssid.size() <= 32);
+}
