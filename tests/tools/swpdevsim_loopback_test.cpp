@@ -180,21 +180,27 @@ TEST(SimLoopback, InProcessServerSendsDelayedAnswersAndWpsEvents) {
     sim.Stop();
 }
 
-// A client that broadcasts to 255.255.255.255 from a socket tied to loopback reaches the simulator.
+// A client that broadcasts to 255.255.255.255 from a socket tied to loopback reaches the simulator, both with
+// its sockets tied to loopback and with the address-bound pair used where tying is refused.
 TEST(SimLoopback, LimitedBroadcastOnLoopbackIsHeard) {
-    LoopbackSocket client;
-    if (!client.Open("0.0.0.0", 0, "lo"))
-        GTEST_SKIP() << "this system does not let a test socket be tied to loopback; "
-                        "no broadcast is sent from an untied socket";
-    SimProcessSettings settings;
-    settings.port = 0;
-    CSimThread sim;
-    std::string error;
-    ASSERT_TRUE(sim.Start(settings, {SimDevice{}}, error)) << error;
-    ASSERT_TRUE(client.SendTo(Request(op::Discover, {}), "255.255.255.255", sim.Server().DiscoveryPort()));
-    const auto d = client.Receive();
-    ASSERT_TRUE(d);
-    EXPECT_EQ(ReadAnswer(*d)->header.opCode, op::Discover);
+    for (const bool tie : {true, false}) {
+        LoopbackSocket client;
+        if (!client.Open("0.0.0.0", 0, "lo"))
+            GTEST_SKIP() << "this system does not let a test socket be tied to loopback; "
+                            "no broadcast is sent from an untied socket";
+        SimProcessSettings settings;
+        settings.port = 0;
+        settings.tieToInterface = tie;
+        CSimThread sim;
+        std::string error;
+        ASSERT_TRUE(sim.Start(settings, {SimDevice{}}, error)) << error;
+        ASSERT_TRUE(
+            client.SendTo(Request(op::Discover, {}), "255.255.255.255", sim.Server().DiscoveryPort()));
+        const auto d = client.Receive();
+        ASSERT_TRUE(d) << "tie " << tie;
+        EXPECT_EQ(ReadAnswer(*d)->header.opCode, op::Discover);
+        EXPECT_FALSE(client.Receive(200)) << "one answer only, tie " << tie;
+    }
 }
 
 // A thousand devices answer one discovery together; every answer leaves and reaches a client that keeps up.

@@ -114,14 +114,15 @@ void CUdpPort::Close() {
     m_tied = false;
 }
 
-bool CUdpPort::Open(const NetInterface& nif, std::uint16_t port, std::string& error) {
+bool CUdpPort::Open(const NetInterface& nif, std::uint16_t port, bool tie, std::string& error) {
     Close();
     m_ifindex = nif.index;
+    m_address = nif.address;
     m_fd = NewSocket(error);
     if (m_fd < 0) return false;
     // Tied to the interface, 0.0.0.0 hears broadcasts on that interface only and sends only through it.
-    if (setsockopt(m_fd, SOL_SOCKET, SO_BINDTODEVICE, nif.name.c_str(),
-                   static_cast<socklen_t>(nif.name.size() + 1)) == 0) {
+    if (tie && setsockopt(m_fd, SOL_SOCKET, SO_BINDTODEVICE, nif.name.c_str(),
+                          static_cast<socklen_t>(nif.name.size() + 1)) == 0) {
         m_tied = true;
         if (!Bind(m_fd, INADDR_ANY, port, error)) {
             Close();
@@ -185,8 +186,29 @@ long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& ad
 
 bool CUdpPort::Send(std::span<const std::uint8_t> data, std::uint32_t addr, std::uint16_t port,
                     std::string& error) const {
-    const sockaddr_in to = SockAddr(addr, port);
-    if (sendto(m_fd, data.data(), data.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0) {
+    sockaddr_in to = SockAddr(addr, port);
+    iovec iov{const_cast<std::uint8_t*>(data.data()), data.size()};
+    msghdr msg{};
+    msg.msg_name = &to;
+    msg.msg_namelen = sizeof to;
+    msg.msg_iov = &iov;
+    msg.msg_iovlen = 1;
+    // An address-bound socket names the interface on every datagram, so that it leaves (and is seen to
+    // arrive) through that interface only, as from a tied socket.
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    if (!m_tied) {
+        msg.msg_control = control;
+        msg.msg_controllen = sizeof control;
+        cmsghdr* c = CMSG_FIRSTHDR(&msg);
+        c->cmsg_level = IPPROTO_IP;
+        c->cmsg_type = IP_PKTINFO;
+        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_ifindex = static_cast<int>(m_ifindex);
+        info.ipi_spec_dst.s_addr = htonl(m_address);
+        std::memcpy(CMSG_DATA(c), &info, sizeof info);
+    }
+    if (sendmsg(m_fd, &msg, 0) < 0) {
         error = Errno(("send to " + Ipv4Text(addr) + ":" + std::to_string(port)).c_str());
         return false;
     }

@@ -22,8 +22,8 @@ bool ResolveInterface(const std::string& name, const std::string& bindAddress, N
 
 // UDP sockets on one port of one interface. Where the system lets a socket be tied to the interface,
 // one socket on 0.0.0.0 tied to it receives unicast and broadcast requests. Otherwise one socket on the
-// interface address takes unicast, and a second on 255.255.255.255 takes broadcasts, keeping only those
-// that arrived on the interface.
+// interface address takes unicast and sends with the interface named on each datagram, and a second on
+// 255.255.255.255 takes broadcasts, keeping only those that arrived on the interface.
 class CUdpPort {
 public:
     CUdpPort() = default;
@@ -31,8 +31,8 @@ public:
     CUdpPort(const CUdpPort&) = delete;
     CUdpPort& operator=(const CUdpPort&) = delete;
 
-    // `port` 0 takes any free port.
-    bool Open(const NetInterface& nif, std::uint16_t port, std::string& error);
+    // `port` 0 takes any free port. With `tie` false the address-bound pair is used even where tying works.
+    bool Open(const NetInterface& nif, std::uint16_t port, bool tie, std::string& error);
     void Close();
 
     std::uint16_t Port() const { return m_port; }
@@ -50,6 +50,7 @@ private:
     int m_fd = -1;          // sends, and receives unicast (and broadcast when tied)
     int m_broadcastFd = -1; // receives broadcasts when not tied
     unsigned m_ifindex = 0;
+    std::uint32_t m_address = 0;
     std::uint16_t m_port = 0;
     bool m_tied = false;
 };

@@ -95,7 +95,7 @@ std::uint16_t CSimServer::CommandPort(int device) const {
 CSimServer::Listener* CSimServer::OpenListener(int device, std::uint16_t port, std::string& error) {
     auto l = std::make_unique<Listener>();
     l->device = device;
-    if (!l->port.Open(m_nif, port, error)) return nullptr;
+    if (!l->port.Open(m_nif, port, m_settings.tieToInterface, error)) return nullptr;
     Listener* raw = l.get();
     for (int fd : l->port.Fds()) {
         auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);

@@ -125,6 +125,11 @@ const std::vector<Key>& Keys() {
                  return false;
              }
          }},
+        {"tie-to-interface", "0|1",
+         "1 (default): sockets on 0.0.0.0 tied to the interface, falling back to 0 where the system refuses; "
+         "0: a socket on the interface address, plus one on 255.255.255.255 that keeps only broadcasts "
+         "that came in on the interface",
+         true, [](SimSettings& s, SimDevice&, const std::string& v) { return Bool(v, s.process.tieToInterface); }},
         {"verbose", "0|1", "log every datagram and decision to stderr", true,
          [](SimSettings& s, SimDevice&, const std::string& v) { return Bool(v, s.process.verbose); }},
         // Device identity and settings

@@ -17,6 +17,7 @@ struct SimProcessSettings {
     int devices = 0;              // 0: one per [device] section, at least one
     double timeScale = 1.0;       // product time runs this many times faster than real time
     bool verbose = false;
+    bool tieToInterface = true; // false: bind the interface address (what happens where tying is refused)
 };
 
 using KeyValues = std::vector<std::pair<std::string, std::string>>;
