@@ -3,6 +3,7 @@
 #include "platform/filelock.h"
 #include "platform/modulepath.h"
 
+#include <fcntl.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -35,6 +36,15 @@ CDebug::CDebug(const std::string& programPath) {
         m_fd = -1;
         return;
     }
+    Write("\r\n", 2);
+    WriteLine("== START LOG ==");
+}
+
+CDebug::CDebug(const TFile& file) {
+    if (file.Path.empty()) return;
+    m_fd = ::open(file.Path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (m_fd < 0) return;
+    m_path = file.Path;
     Write("\r\n", 2);
     WriteLine("== START LOG ==");
 }

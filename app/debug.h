@@ -8,6 +8,12 @@ class CDebug {
 public:
     // Opens the log beside `programPath` (the running program when empty) if its ".Log" file exists.
     explicit CDebug(const std::string& programPath = std::string());
+    // A log written to exactly this file, created when missing and appended to (the console tool's --log
+    // FILE); stays off when the file cannot be opened.
+    struct TFile {
+        std::string Path;
+    };
+    explicit CDebug(const TFile& file);
     virtual ~CDebug();
     CDebug(const CDebug&) = delete;
     CDebug& operator=(const CDebug&) = delete;
