@@ -6,12 +6,15 @@
 #include "platform/guardedapplication.h"
 #include "platform/fonts.h"
 #include "platform/namedmutex.h"
+#include "platform/termsignal.h"
 
 #include <QFont>
 #include <QWidget>
 #include <memory>
 
 int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& windows, const TStartupOptions& options) {
+    // A stop request from the session ends the loop like closing the start menu does.
+    TermSignals::Catch();
     const bool loaded = options.ProgramPath.empty() ? g_Var.LoadConfig() : g_Var.LoadConfig(options.ProgramPath);
     if (!loaded) return 0;
 
@@ -31,6 +34,7 @@ int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& window
     std::vector<QObject*> created;
     try {
         app = std::make_unique<TGuardedApplication>(argc, argv);
+        TermSignals::Watch([] { QCoreApplication::quit(); });
         TApplication& application = TApplication::Instance();
         application.SetTitle(g_Var.AppTitle);
         QFont font(RegisterAppFont());
@@ -58,6 +62,7 @@ int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& window
     TApplication::Instance().SetMainForm(nullptr);
     delete FormRes;
     FormRes = nullptr;
+    TermSignals::Release();
     app.reset();
     mutex.Close();
     return 0;

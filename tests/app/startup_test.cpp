@@ -20,6 +20,8 @@ struct Installed {
         p.setProgram(QString::fromStdString(Dir.Path("corvana-setup")));
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start();
+        // A copy that got as far as its start menu runs until told to stop, as the session would.
+        if (!p.waitForFinished(3000)) p.terminate();
         if (!p.waitForFinished(60000)) return -1;
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     }
