@@ -34,7 +34,8 @@ public:
     void Stop();
     bool Running() const { return m_running; }
 
-    // Called on the server's thread for every line the devices log (and on stderr when verbose).
+    // Called on the server's thread for every line the devices log (and on stderr when verbose), with the
+    // state lock held: the sink must not call WithDevices.
     void SetLog(std::function<void(const std::string&)> sink) { m_logSink = std::move(sink); }
 
     std::uint16_t DiscoveryPort() const { return m_discoveryPort; }

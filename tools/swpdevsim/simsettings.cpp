@@ -352,6 +352,22 @@ constexpr const char* kFaultHelp =
     "                     times:N         only the next N such requests, then the fault clears\n"
     "                     none            no fault\n";
 
+// `text` broken at blanks into lines of at most `width` characters, each indented by `indent`.
+std::string Wrapped(const std::string& text, std::size_t indent, std::size_t width) {
+    std::string out, line;
+    std::stringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+            out += std::string(indent, ' ') + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    if (!line.empty()) out += std::string(indent, ' ') + line + "\n";
+    return out;
+}
+
 } // namespace
 
 bool ParseWpsSequence(const std::string& text, std::vector<WpsStep>& out) {
@@ -601,16 +617,20 @@ std::string HelpText() {
         "  READY port=N devices=N interface=NAME address=ADDR\n"
         "to standard output. It stops on SIGINT or SIGTERM.\n"
         "\n"
-        "Every device answers discovery on the discovery port with its name, takes a login there (the\n"
-        "payload deciphered with its password must hold its hardware address and the fixed phrase) and\n"
-        "announces its own command port; every other request goes there, and each set request changes its\n"
-        "state. A request whose items do not have the exact shape a client writes is refused (result 0 for\n"
-        "set requests, no answer for the others) and logged.\n"
+        "Every device answers discovery on the discovery port with its name and takes a login there. The\n"
+        "login payload, deciphered with the device password, must name the device's hardware address and\n"
+        "carry the fixed phrase: then the answer is result 1 and the device's own command port; with a "
+        "wrong\n"
+        "phrase it is result 0; a login naming another address is not answered (it is for another device);\n"
+        "one that cannot be read under the password follows wrong-key. Every other request goes to the\n"
+        "command port after a login, and each accepted set request changes the device state. A request\n"
+        "whose items do not have the exact shape a client writes is refused (result 0 for set requests, no\n"
+        "answer for the others) and logged. Answers go to the source port of the request.\n"
         "\n"
         "Keys (flags and scenario file alike):\n";
     for (const Key& k : Keys()) {
-        std::string left = std::string(k.name) + "=" + k.arg;
-        h += "  " + left + "\n      " + k.help + (k.process ? " [run]" : "") + "\n";
+        h += "  " + std::string(k.name) + "=" + k.arg + "\n";
+        h += Wrapped(std::string(k.help) + (k.process ? " [run]" : ""), 6, 100);
     }
     h += "  ";
     h += kFaultHelp;
