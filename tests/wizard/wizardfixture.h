@@ -7,6 +7,7 @@
 #include "support/tempdir.h"
 #include "wizard/formmain.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <memory>
 
@@ -15,12 +16,16 @@ struct WizardFixture {
     CScriptedPromptGuard Prompt;
     std::unique_ptr<TFormMain> Form;
 
-    explicit WizardFixture(const std::string& ini = std::string()) {
+    // Without an ini of its own the wizard has a licence to show, so it stays on the licence page.
+    explicit WizardFixture(const std::string& ini = "[Product]\nLicense=License.txt\n") {
+        Dir.Write("License.txt", "Terms.");
         if (!ini.empty()) Dir.Write("Setup.ini", ini);
         g_Var.LoadConfig(Dir.Path("Setup"));
         Form = std::make_unique<TFormMain>();
         TApplication::Instance().SetMainForm(Form.get());
         QCoreApplication::processEvents(); // the first move, posted at creation
+        // Ticked, so the tests may move on from the licence page as they like.
+        if (auto* accept = Form->findChild<QCheckBox*>(QStringLiteral("ChkAccept"))) accept->setChecked(true);
     }
     ~WizardFixture() {
         Form.reset();
