@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -40,6 +41,13 @@ protected:
         ClientPort = FreeUdpPort();
     }
     void TearDown() override {
+        // A failed run shows the engine's log and the simulators' complaints.
+        if (HasFailure()) {
+            for (const std::string& line : RunLog.Lines)
+                std::fprintf(stderr, "  | %s\n", line.c_str());
+            for (auto& sim : Sims)
+                std::fprintf(stderr, "  sim: %s\n", sim->Errors().c_str());
+        }
         Engine.reset();
         Sims.clear();
         TApplication::Instance().SetMainForm(nullptr);
@@ -119,6 +127,7 @@ protected:
         }
     }
 
+    CLogCapture RunLog;
     CMessageRecorder Main;
     std::unique_ptr<CIPHelp> Help;
     std::unique_ptr<TFormUDP> Engine;

@@ -13,10 +13,14 @@
 
 class CLogCapture : public CDebug {
 public:
-    CLogCapture() : CDebug(Prepare()) { RedirectLog(this); }
-    ~CLogCapture() override { RedirectLog(nullptr); }
+    CLogCapture() : CDebug(Prepare()), m_previous(&DebugLog()) { RedirectLog(this); }
+    ~CLogCapture() override { RedirectLog(m_previous); }
 
-    void WriteLine(const std::string& text) override { Lines.push_back(text); }
+    // Captures nest: an outer capture sees the lines of an inner one too.
+    void WriteLine(const std::string& text) override {
+        Lines.push_back(text);
+        if (auto* outer = dynamic_cast<CLogCapture*>(m_previous)) outer->WriteLine(text);
+    }
 
     int Count(const std::string& line) const {
         return static_cast<int>(std::count(Lines.begin(), Lines.end(), line));
@@ -33,6 +37,7 @@ public:
     std::vector<std::string> Lines;
 
 private:
+    CDebug* m_previous;
     // The log is written only when the program's ".Log" file exists; make one in a private folder.
     static std::string Prepare() {
         static QTemporaryDir dir;
