@@ -1,7 +1,10 @@
 #include "platform/namedmutex.h"
 #include "support/tempdir.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -21,12 +24,23 @@ struct Installed {
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start();
         // A copy that got as far as its start menu runs until told to stop, as the session would.
-        if (!p.waitForFinished(3000)) p.terminate();
-        if (!p.waitForFinished(60000)) return -1;
+        if (!p.waitForFinished(3000)) {
+            p.terminate();
+            if (!p.waitForFinished(60000)) return -1;
+        }
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     }
     std::string Log() const { return Dir.Read("corvana-setup.Log"); }
 };
+
+// True once the process has the product's single-instance lock file open.
+bool holdsLockFile(qint64 pid, const std::string& mutexName) {
+    const QString want = QString::fromStdString(CNamedMutex::LockFilePath(mutexName));
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+    for (const QFileInfo& fd : fds.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot))
+        if (fd.symLinkTarget() == want) return true;
+    return false;
+}
 
 std::string shortName(const char* tag) { return std::string("CorvanaTest") + tag + std::to_string(getpid()); }
 } // namespace
@@ -60,4 +74,24 @@ TEST(Startup, SecondCopyForTheSameProductEndsQuietly) {
     other.Dir.Write("corvana-setup.Log", "");
     EXPECT_EQ(other.Run(), 0);
     EXPECT_EQ(other.Log().find("FAIL"), std::string::npos);
+}
+
+TEST(Startup, TwoCopiesWithTheSameIniTheSecondEndsAtOnce) {
+    const std::string name = shortName("D");
+    Installed disc("[Product]\nShortName=" + name + "\n");
+    disc.Dir.Write("corvana-setup.Log", "");
+    QProcess first;
+    first.setProgram(QString::fromStdString(disc.Dir.Path("corvana-setup")));
+    first.start();
+    ASSERT_TRUE(first.waitForStarted(10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holdsLockFile(first.processId(), name + "_Mutex"); }, 30000));
+    QTest::qWait(200); // the lock is taken right after the file is opened
+
+    EXPECT_EQ(disc.Run(), 0);
+    // The first copy holds the log, so the second one writes to the first numbered name.
+    EXPECT_NE(disc.Dir.Read("corvana-setup_000.Log").find("FAIL another instance is running"), std::string::npos);
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.terminate();
+    EXPECT_TRUE(first.waitForFinished(30000));
+    EXPECT_EQ(first.exitCode(), 0);
 }
