@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QScrollBar>
 #include <QTextEdit>
 
 TFrameLicense::TFrameLicense(QWidget* parent) : TFrameNavPage(parent) {
@@ -70,7 +71,11 @@ bool TFrameLicense::LoadLicense() {
     if (!QFileInfo(QString::fromStdString(path)).isFile()) return false;
     REdtLicense->clear();
     // A file that cannot be read counts as missing: there would be nothing to accept.
-    return LoadLicenseText(path, *REdtLicense->document());
+    if (!LoadLicenseText(path, *REdtLicense->document())) return false;
+    // The text is read from its beginning.
+    REdtLicense->moveCursor(QTextCursor::Start);
+    REdtLicense->verticalScrollBar()->setValue(0);
+    return true;
 }
 
 void TFrameLicense::ChkAcceptClick() { BtnNext->setEnabled(ChkAccept->isChecked()); }

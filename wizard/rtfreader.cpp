@@ -86,6 +86,9 @@ public:
     }
 
     void Run() {
+        // Blanks and a byte-order mark in front of the document are not part of it.
+        if (m_data.startsWith("\xEF\xBB\xBF")) m_pos = 3;
+        while (m_pos < m_data.size() && IsBlank(m_data.at(m_pos))) ++m_pos;
         while (m_pos < m_data.size()) {
             const char c = m_data.at(m_pos++);
             switch (c) {
@@ -156,6 +159,7 @@ private:
         m_ucPending = State().UcSkip;
         if (Skipping()) return;
         if (value < 0) value += 65536;
+        if (value < 0 || value > 0xFFFF) value = QChar::ReplacementCharacter;
         if (value < 0x20 && value != '\t') return;
         DecodeBytes();
         m_run.append(QChar(static_cast<char16_t>(value)));
@@ -404,6 +408,7 @@ private:
         m_cursor.insertBlock();
     }
 
+    static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
     static bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
     static int HexDigit(char c) {
@@ -440,8 +445,7 @@ private:
 } // namespace
 
 bool IsRtfData(const QByteArray& data) {
-    qsizetype i = 0;
-    if (data.startsWith("\xEF\xBB\xBF")) i = 3;
+    qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (i < data.size() && (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
         ++i;
     return data.mid(i, 5) == "{\\rtf";
