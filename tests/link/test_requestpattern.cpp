@@ -85,7 +85,7 @@ class PatternRetryTest : public PatternTest, public ::testing::WithParamInterfac
 
 TEST_P(PatternRetryTest, OneLoginAfterATimeoutThenTheRequestAgainThenFailure) {
     LogIn();
-    TickClock::SetTimeScale(100); // the 32000 ms wait lasts 320 ms
+    TickClock::SetTimeScale(40); // the 32000 ms wait lasts 800 ms
     TPatternOptions options;
     options.LogoutOnRetry = GetParam().LogoutOnRetry;
     Make(options);
@@ -160,7 +160,7 @@ TEST_F(PatternTest, WithoutTheRetryFlagANotLoggedInEngineFailsAtOnce) {
 // The password page: a login whatever the state, then the configuration read, which may not time out.
 TEST_F(PatternTest, LoginFirstReadsTheConfigurationAndItsTimeoutFails) {
     LogIn();
-    TickClock::SetTimeScale(100);
+    TickClock::SetTimeScale(40);
     TPatternOptions options;
     options.Retry = false;
     options.LoginFirst = true;
