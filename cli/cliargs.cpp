@@ -116,8 +116,8 @@ bool ParseArgs(int argc, const char* const* argv, TCliArgs& args, std::string& e
             continue;
         }
         std::string value;
-        const bool global = name == "interface" || name == "password" || name == "log" || name == "client-port" ||
-                            name == "device-port" || name == "time-scale";
+        const bool global = name == "interface" || name == "password" || name == "log" ||
+                            name == "client-port" || name == "device-port" || name == "time-scale";
         const bool commandOption = command && command->Options.count(name) != 0;
         if (!global && !commandOption) {
             error = command ? "unknown option '--" + name + "' for " + args.Command

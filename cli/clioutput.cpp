@@ -9,8 +9,8 @@ namespace {
 
 // Width on a terminal: UTF-8 continuation bytes take no column.
 std::size_t Columns(const std::string& text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string Padded(const std::string& text, std::size_t width) {

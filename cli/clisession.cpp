@@ -128,7 +128,8 @@ CCliSession::~CCliSession() {
     m_engine.reset();
 }
 
-bool CCliSession::Discover(std::uint32_t wait, std::vector<tag_DEVICE_INFO>& devices, const std::uint8_t* stopAt) {
+bool CCliSession::Discover(std::uint32_t wait, std::vector<tag_DEVICE_INFO>& devices,
+                           const std::uint8_t* stopAt) {
     m_progress.Stage("Searching for devices");
     if (!m_engine->SendDiscover(wait, true)) {
         m_progress.Clear();
@@ -181,7 +182,8 @@ int CCliSession::Connect(const std::string& spec) {
             if (Lower(FieldText(d.DevName)) == Lower(spec)) folded.push_back(&d);
         }
         const auto& matches = exact.empty() ? folded : exact;
-        if (matches.size() > 1) return Usage("several devices are named '" + spec + "'; give the MAC address");
+        if (matches.size() > 1)
+            return Usage("several devices are named '" + spec + "'; give the MAC address");
         if (!matches.empty()) chosen = matches.front();
     }
     if (!chosen) {
@@ -202,7 +204,8 @@ int CCliSession::Connect(const std::string& spec) {
     TPatternOptions options;
     options.Retry = false;
     options.LoginFirst = true;
-    CRequestPattern login(*m_engine, [this] { m_engine->SendGetConfig(PATTERN_CONFIG_WAIT); }, options);
+    CRequestPattern login(
+        *m_engine, [this] { m_engine->SendGetConfig(PATTERN_CONFIG_WAIT); }, options);
     const TPatternEnd end = Run(login, "Logging in");
     if (end.Result != 1) return Fail("ER_LOGIN", end);
     return EXIT_DONE;

@@ -36,7 +36,8 @@ public:
 
     // Broadcasts a discovery and collects the answers for `wait` ms; stops early once the device with the
     // hardware address `stopAt` answered. False when no adapter could be opened (its message is shown).
-    bool Discover(std::uint32_t wait, std::vector<tag_DEVICE_INFO>& devices, const std::uint8_t* stopAt = nullptr);
+    bool Discover(std::uint32_t wait, std::vector<tag_DEVICE_INFO>& devices,
+                  const std::uint8_t* stopAt = nullptr);
     // Finds DEVICE, logs in and reads its configuration (the password page's steps). EXIT_DONE, or the exit
     // code after the message has been printed.
     int Connect(const std::string& device);

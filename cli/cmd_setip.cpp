@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/configview.h"
 #include "link/formudp.h"
-#include "link/iphelp.h"
 #include "link/inputcheck.h"
+#include "link/iphelp.h"
 
 #include <algorithm>
 
@@ -32,7 +32,8 @@ int Send(CCliSession& session, std::uint32_t wait) {
     TFormUDP& engine = session.Engine();
     TPatternOptions options;
     options.Pause = TPatternPause::BeforeRead;
-    CRequestPattern pattern(engine, [&engine, wait] { engine.SendIPSetting(wait); }, options);
+    CRequestPattern pattern(
+        engine, [&engine, wait] { engine.SendIPSetting(wait); }, options);
     const TPatternEnd end = session.Run(pattern, "Setting the IP address");
     if (end.Result != 1) return session.Fail("ER_CONNECT", end);
     return Report(session, std::string());
@@ -44,7 +45,8 @@ int SetDhcp(CCliSession& session) {
     if (const int rc = session.Connect(session.Args().Arguments[0]); rc != EXIT_DONE) return rc;
     g_Var.SetupType = 0;
     g_Var.NewIPSetting = g_Var.IPSetting;
-    if (g_Var.NewIPSetting.DHCP) return Report(session, "The device already obtains its address by DHCP; nothing sent.");
+    if (g_Var.NewIPSetting.DHCP)
+        return Report(session, "The device already obtains its address by DHCP; nothing sent.");
     g_Var.NewIPSetting.DHCP = 1;
     return Send(session, 35000);
 }
@@ -57,7 +59,8 @@ int SetStatic(CCliSession& session) {
     if (TooManyFields(ipText)) return session.Invalid("ErIPAddr");
     if (TooManyFields(maskText)) return session.Invalid("ErSubnetMask");
     if (TooManyFields(gatewayText)) return session.Invalid("ErDefaultGateway");
-    const TIPFields ip = SplitDotted(ipText), mask = SplitDotted(maskText), gateway = SplitDotted(gatewayText);
+    const TIPFields ip = SplitDotted(ipText), mask = SplitDotted(maskText),
+                    gateway = SplitDotted(gatewayText);
     // Every rule but the one about the local adapter can be judged before the device is touched.
     if (const char* key = CheckStaticIP(ip, mask, gateway, std::string())) return session.Invalid(key);
 
@@ -71,7 +74,8 @@ int SetStatic(CCliSession& session) {
     g_Var.NewIPSetting.IPAddr = FieldsValue(ip);
     g_Var.NewIPSetting.NetMask = FieldsValue(mask);
     g_Var.NewIPSetting.Gateway = FieldsValue(gateway); // empty: 0
-    if (g_Var.NewIPSetting == g_Var.IPSetting) return Report(session, "The device already has these settings; nothing sent.");
+    if (g_Var.NewIPSetting == g_Var.IPSetting)
+        return Report(session, "The device already has these settings; nothing sent.");
     return Send(session, 32000);
 }
 

@@ -31,9 +31,10 @@ int RunSetMode(CCliSession& session) {
     g_Var.DeviceMode = mode;
     TFormUDP& engine = session.Engine();
     TPatternOptions options;
-    options.LogoutOnRetry = false;             // the device may be busy changing its mode: log in again only
+    options.LogoutOnRetry = false;            // the device may be busy changing its mode: log in again only
     options.Pause = TPatternPause::AfterRead; // the device settles after reporting its new mode
-    CRequestPattern pattern(engine, [&engine, mode] { engine.SendSetMode(28000, mode); }, options);
+    CRequestPattern pattern(
+        engine, [&engine, mode] { engine.SendSetMode(28000, mode); }, options);
     const TPatternEnd end = session.Run(pattern, "Changing the mode");
     if (end.Result != 1) return session.Fail("ER_CONNECT", end);
     return Report(session, true);

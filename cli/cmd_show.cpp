@@ -19,7 +19,8 @@ const char* CipherText(int code) {
 }
 
 const char* AuthText(int code) {
-    static const char* const texts[] = {"OPEN", "", "WPA-PSK", "WPA2-PSK", "WPA-PSK/WPA2-PSK", "WPA", "WPA2", "WPA/WPA2"};
+    static const char* const texts[] = {"OPEN", "",     "WPA-PSK", "WPA2-PSK", "WPA-PSK/WPA2-PSK",
+                                        "WPA",  "WPA2", "WPA/WPA2"};
     return code >= 0 && code < 8 ? texts[code] : "";
 }
 
@@ -50,7 +51,8 @@ int RunSurvey(CCliSession& session) {
     TPatternOptions options;
     options.CheckResult = false; // the survey answer always reports 0
     options.ReadConfig = false;
-    CRequestPattern survey(engine, [&engine] { engine.SendSiteSurvey(10000); }, options);
+    CRequestPattern survey(
+        engine, [&engine] { engine.SendSiteSurvey(10000); }, options);
     const TPatternEnd end = session.Run(survey, "Surveying");
     if (end.Result != 1) return session.Fail("ER_CONNECT", end);
 
@@ -72,12 +74,14 @@ int RunSurvey(CCliSession& session) {
                                 {"authentication", AuthText(ap.AuthType)},
                                 {"wps", ap.WpsFlag != 0}});
         rows.push_back({Printable(ap.SSID), std::to_string(ap.Channel), std::to_string(ap.Signal) + "%",
-                        CipherText(ap.Cipher), AuthText(ap.AuthType), MacToStr(ap.BSSID), ap.WpsFlag ? "yes" : "no"});
+                        CipherText(ap.Cipher), AuthText(ap.AuthType), MacToStr(ap.BSSID),
+                        ap.WpsFlag ? "yes" : "no"});
     }
     session.Out().Document({{"access_points", list}});
     if (aps.empty())
         session.Out().Line("The device hears no access point.");
     else
-        session.Out().Table({"SSID", "CHANNEL", "SIGNAL", "ENCRYPTION", "AUTHENTICATION", "BSSID", "WPS"}, rows);
+        session.Out().Table({"SSID", "CHANNEL", "SIGNAL", "ENCRYPTION", "AUTHENTICATION", "BSSID", "WPS"},
+                            rows);
     return EXIT_DONE;
 }

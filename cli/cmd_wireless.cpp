@@ -1,6 +1,6 @@
 // set-wireless: the wireless profile sub-wizard in one command - network name, 802.11 mode, security, key
-// checks, and the send of the confirmation page (a wireless setting in access-point mode, a station setting in
-// bridge mode).
+// checks, and the send of the confirmation page (a wireless setting in access-point mode, a station setting
+// in bridge mode).
 #include "app/globalvar.h"
 #include "cli/clisession.h"
 #include "cli/commands.h"
@@ -53,7 +53,8 @@ int ReadInput(CCliSession& session, TWirelessInput& in) {
     if (wep && args.Has("wpa")) return session.Usage("--wpa belongs to --security wpa-psk");
     if (wpa && (args.Has("wep-length") || args.Has("auth")))
         return session.Usage("--wep-length and --auth belong to --security wep");
-    if ((wep || wpa) && !args.Has("key")) return session.Usage("--security " + args.Option("security") + " needs --key");
+    if ((wep || wpa) && !args.Has("key"))
+        return session.Usage("--security " + args.Option("security") + " needs --key");
     in.Key = args.Option("key");
 
     if (wep) {
@@ -125,15 +126,17 @@ int RunSetWireless(CCliSession& session) {
     TFormUDP& engine = session.Engine();
     TPatternOptions options;
     options.Pause = TPatternPause::BeforeRead;
-    CRequestPattern pattern(engine,
-                            [&engine, ap] {
-                                if (ap)
-                                    engine.SendWlSetting(60000);
-                                else
-                                    engine.SendWlStationSetting(60000);
-                            },
-                            options);
-    const TPatternEnd end = session.Run(pattern, ap ? "Setting the wireless network" : "Joining the wireless network");
+    CRequestPattern pattern(
+        engine,
+        [&engine, ap] {
+            if (ap)
+                engine.SendWlSetting(60000);
+            else
+                engine.SendWlStationSetting(60000);
+        },
+        options);
+    const TPatternEnd end =
+        session.Run(pattern, ap ? "Setting the wireless network" : "Joining the wireless network");
     if (end.Result != 1) return session.Fail("ER_CONNECT", end);
     // The mode is not part of what the device reports back, so the one sent is shown.
     QJsonObject wireless = WirelessJson(g_Var.WlProfile);

@@ -26,7 +26,8 @@ std::string StationPin(CCliSession& session) {
     TPatternOptions options;
     options.Retry = false;
     options.ReadConfig = false;
-    CRequestPattern read(engine, [&engine] { engine.SendStationGetConfig(3000); }, options);
+    CRequestPattern read(
+        engine, [&engine] { engine.SendStationGetConfig(3000); }, options);
     std::memset(g_Var.ClientPIN, 0, sizeof g_Var.ClientPIN);
     if (session.Run(read, "Reading the device PIN").Result != 1) return {};
     return std::string(FieldText(g_Var.ClientPIN));
@@ -73,14 +74,15 @@ int RunWps(CCliSession& session) {
     TPatternOptions options;
     options.OnAccepted = [&follower](int) { follower.Accepted(); };
     options.OnEvent = [&follower](TMessage& msg) { follower.Event(msg); };
-    CRequestPattern pattern(engine,
-                            [&engine, pin] {
-                                if (pin)
-                                    engine.SendWPSPIN(10000);
-                                else
-                                    engine.SendWPSPBC(10000);
-                            },
-                            options);
+    CRequestPattern pattern(
+        engine,
+        [&engine, pin] {
+            if (pin)
+                engine.SendWPSPIN(10000);
+            else
+                engine.SendWPSPBC(10000);
+        },
+        options);
     follower.SetPattern(&pattern);
     const TPatternEnd end = session.Run(pattern, "Running WPS");
     if (end.Result != 1) return session.Fail("ER_CONNECT", end, follower.Detail());

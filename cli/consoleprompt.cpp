@@ -9,8 +9,8 @@ int CConsolePrompt::MessageBox(PromptKind kind, const std::string& text, const s
     return kind == PromptKind::Question ? IDNO : IDOK;
 }
 
-std::string CConsolePrompt::SaveDialog(QWidget* parent, const std::string& fileName, const std::string& defaultExt,
-                                       const std::string& filter) {
+std::string CConsolePrompt::SaveDialog(QWidget* parent, const std::string& fileName,
+                                       const std::string& defaultExt, const std::string& filter) {
     (void)parent, (void)fileName, (void)defaultExt, (void)filter;
     return {};
 }

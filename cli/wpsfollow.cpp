@@ -26,7 +26,8 @@ void CWpsFollower::Accepted() {
 
 void CWpsFollower::Event(TMessage& msg) {
     if (!m_running) {
-        Log("CWpsFollower: ignore UM_UDP_EVENT %d, %d", static_cast<int>(msg.WParam), static_cast<int>(msg.LParam));
+        Log("CWpsFollower: ignore UM_UDP_EVENT %d, %d", static_cast<int>(msg.WParam),
+            static_cast<int>(msg.LParam));
         return;
     }
     if (msg.WParam != static_cast<WPARAM>(UDP_EVENT_WPS_STATUS)) {

@@ -43,8 +43,8 @@ constexpr const char* kTexts[] = {
     "WAIT PINCODE",
 };
 constexpr const char* kHighTexts[] = {
-    "PBC:TOO MANY AP",   "PBC:NO AP",        "EAP_FAIL_RECEIVED",         "EAP_NONCE_MISMATCH",
-    "EAP_INVALID_DATA",  "PASSWORD_MISMATCH", "EAP_REQ_WRONG_SMI", "EAP_REQ_WRONG_VENDOR_TYPE",
+    "PBC:TOO MANY AP",  "PBC:NO AP",         "EAP_FAIL_RECEIVED", "EAP_NONCE_MISMATCH",
+    "EAP_INVALID_DATA", "PASSWORD_MISMATCH", "EAP_REQ_WRONG_SMI", "EAP_REQ_WRONG_VENDOR_TYPE",
 };
 } // namespace
 

@@ -1,5 +1,6 @@
 // CRequestPattern: one page request run the common way - log in first when needed, one logout and login after
-// a time-out, the pause and the configuration read after an accepted change - driven by the engine's messages.
+// a time-out, the pause and the configuration read after an accepted change - driven by the engine's
+// messages.
 #pragma once
 
 #include "platform/message.h"
@@ -67,7 +68,8 @@ public:
     // Sets the retry allowance and runs the start step; `done` hears the end exactly once (possibly before
     // Start returns). The callback must not destroy the pattern.
     void Start(TDone done);
-    // The owner forwards UM_UDP_RESULT, UM_UDP_TIMEOUT and UM_UDP_EVENT; true when the running pattern took it.
+    // The owner forwards UM_UDP_RESULT, UM_UDP_TIMEOUT and UM_UDP_EVENT; true when the running pattern took
+    // it.
     bool Handle(TMessage& msg);
 
     bool Running() const { return m_step != TStep::Idle && m_step != TStep::Done; }

@@ -36,7 +36,12 @@ inline std::uint16_t FreeLoopbackPort() {
 class CSimProcess {
 public:
     bool Start(QStringList args) {
-        args << "--bind" << "127.0.0.1" << "--port" << "0" << "--time-scale" << "20";
+        args << "--bind"
+             << "127.0.0.1"
+             << "--port"
+             << "0"
+             << "--time-scale"
+             << "20";
         m_process.start(SWPDEVSIM_PATH, args);
         if (!m_process.waitForStarted(10000)) return false;
         while (m_process.waitForReadyRead(20000)) {

@@ -15,7 +15,8 @@ namespace {
 const QString Mac1 = "02:53:57:50:00:01";
 const QString Mac2 = "02:53:57:50:00:02";
 
-const QStringList StaticDevice = {"--name", "Lounge", "--mac", Mac1, "--ip-mode", "static", "--ip", "192.168.1.20",
+const QStringList StaticDevice = {"--name",    "Lounge",        "--mac",     Mac1,
+                                  "--ip-mode", "static",        "--ip",      "192.168.1.20",
                                   "--netmask", "255.255.255.0", "--gateway", "192.168.1.1"};
 
 class SwpctlTest : public ::testing::Test {
@@ -24,8 +25,10 @@ protected:
 
     // swpctl on loopback, talking to the simulator (or to `devicePort` where nobody listens).
     TRun Run(const QStringList& args, std::uint16_t devicePort = 0) {
-        QStringList all = {"--interface", "lo", "--client-port", QString::number(ClientPort), "--device-port",
-                           QString::number(devicePort ? devicePort : Sim.Port()), "--time-scale", "20"};
+        QStringList all = {"--interface",   "lo",
+                           "--client-port", QString::number(ClientPort),
+                           "--device-port", QString::number(devicePort ? devicePort : Sim.Port()),
+                           "--time-scale",  "20"};
         return RunProgram(all + args);
     }
 
@@ -77,9 +80,10 @@ TEST_F(SwpctlTest, ShowReadsTheConfigurationByMacNameOrIndex) {
                                         "--wpa-cipher", "aes", "--passphrase", "secret phrase"});
     const TRun human = Run({"show", Mac1});
     ASSERT_EQ(human.Code, 0) << Text(human.Err);
-    for (const char* line : {"Device            Lounge", "IP mode           static", "IP address        192.168.1.20",
-                             "Gateway           192.168.1.1", "SSID              SimNet",
-                             "Security          WPA-PSK", "WPA mode          WPA2 Only", "Cipher            AES"})
+    for (const char* line :
+         {"Device            Lounge", "IP mode           static", "IP address        192.168.1.20",
+          "Gateway           192.168.1.1", "SSID              SimNet", "Security          WPA-PSK",
+          "WPA mode          WPA2 Only", "Cipher            AES"})
         EXPECT_TRUE(human.Out.contains(line)) << line << "\n" << Text(human.Out);
 
     for (const QString& device : {Mac1.toLower(), QString("Lounge"), QString("lounge"), QString("1")}) {
@@ -125,13 +129,20 @@ TEST_P(SwpctlSetIPTest, SendsOnlyAChangeAndPrintsWhatTheDeviceReadsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, SwpctlSetIPTest,
-    ::testing::Values(SetIPCase{{"dhcp"}, true, true, "192.168.1.20", "192.168.1.1"},
-                      // the last-number rule turns .255 into .254 before the checks
-                      SetIPCase{{"static", "--ip", "192.168.1.255", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
-                                true, false, "192.168.1.254", "192.168.1.1"},
-                      SetIPCase{{"static", "--ip", "10.1.2.3", "--mask", "255.0.0.0"}, true, false, "10.1.2.3", ""},
-                      SetIPCase{{"static", "--ip", "192.168.1.20", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
-                                false, false, "192.168.1.20", "192.168.1.1"}));
+    ::testing::Values(
+        SetIPCase{{"dhcp"}, true, true, "192.168.1.20", "192.168.1.1"},
+        // the last-number rule turns .255 into .254 before the checks
+        SetIPCase{{"static", "--ip", "192.168.1.255", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
+                  true,
+                  false,
+                  "192.168.1.254",
+                  "192.168.1.1"},
+        SetIPCase{{"static", "--ip", "10.1.2.3", "--mask", "255.0.0.0"}, true, false, "10.1.2.3", ""},
+        SetIPCase{{"static", "--ip", "192.168.1.20", "--mask", "255.255.255.0", "--gateway", "192.168.1.1"},
+                  false,
+                  false,
+                  "192.168.1.20",
+                  "192.168.1.1"}));
 
 // Input the pages refuse is refused before the device is touched, with the pages' texts.
 struct InvalidCase {
@@ -157,12 +168,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         InvalidCase{Static + QStringList{"--ip", "192.168.1.0", "--mask", "255.255.255.0"},
                     "The IP Address entered is invalid."},
-        InvalidCase{Static + QStringList{"--ip", "127.0.0.1", "--mask", "255.0.0.0"}, "The IP Address entered is invalid."},
+        InvalidCase{Static + QStringList{"--ip", "127.0.0.1", "--mask", "255.0.0.0"},
+                    "The IP Address entered is invalid."},
         InvalidCase{Static + QStringList{"--ip", "192.168.1.5.7", "--mask", "255.255.255.0"},
                     "The IP Address entered is invalid."},
         InvalidCase{Static + QStringList{"--ip", "192.168.1.10", "--mask", "255.255.0.255"},
                     "The Subnet Mask entered is invalid."},
-        InvalidCase{Static + QStringList{"--ip", "192.168.1.10", "--mask", "255.255.255.0", "--gateway", "192.168.2.1"},
+        InvalidCase{Static + QStringList{"--ip", "192.168.1.10", "--mask", "255.255.255.0", "--gateway",
+                                         "192.168.2.1"},
                     "The Default Gateway entered is invalid."},
         InvalidCase{Wireless + QStringList{"--security", "wep", "--key", "1234"},
                     "You have entered an incorrect WEP key. Please try again."},
@@ -208,24 +221,31 @@ INSTANTIATE_TEST_SUITE_P(
     Profiles, SwpctlWirelessTest,
     ::testing::Values(
         // access point: a wireless setting, which sets the channel to automatic
-        WirelessCase{"ap", {"--ssid", "Home & Co", "--mode", "n"},
+        WirelessCase{"ap",
+                     {"--ssid", "Home & Co", "--mode", "n"},
                      {{"ssid", "Home & Co"}, {"security", "none"}, {"channel", 0}, {"wl_mode_sent", 6}}},
-        WirelessCase{"ap", {"--ssid", "Home", "--security", "wep", "--key", "abcde"},
+        WirelessCase{"ap",
+                     {"--ssid", "Home", "--security", "wep", "--key", "abcde"},
                      {{"security", "wep"}, {"wep_length", 64}, {"auth", "auto"}}},
         WirelessCase{"ap",
-                     {"--ssid", "Home", "--security", "wep", "--key", "0123456789abcdef0123456789", "--auth", "shared"},
+                     {"--ssid", "Home", "--security", "wep", "--key", "0123456789abcdef0123456789", "--auth",
+                      "shared"},
                      {{"security", "wep"}, {"wep_length", 128}, {"auth", "shared"}}},
-        WirelessCase{"ap", {"--ssid", "Home", "--security", "wpa-psk", "--key", "secret phrase", "--wpa", "wpa2"},
+        WirelessCase{"ap",
+                     {"--ssid", "Home", "--security", "wpa-psk", "--key", "secret phrase", "--wpa", "wpa2"},
                      {{"security", "wpa-psk"}, {"wpa", "wpa2"}, {"cipher", "aes"}}},
         // bridge: a station setting, which carries no channel; WEP authentication defaults to open
-        WirelessCase{"bridge", {"--ssid", "Upstream", "--security", "wpa-psk", "--key", "12345678"},
+        WirelessCase{"bridge",
+                     {"--ssid", "Upstream", "--security", "wpa-psk", "--key", "12345678"},
                      {{"ssid", "Upstream"}, {"wpa", "auto"}, {"cipher", "tkip-aes"}, {"channel", 6}}},
-        WirelessCase{"bridge", {"--ssid", "Upstream", "--security", "wep", "--key", "abcde"},
+        WirelessCase{"bridge",
+                     {"--ssid", "Upstream", "--security", "wep", "--key", "abcde"},
                      {{"security", "wep"}, {"auth", "open"}, {"channel", 6}}}));
 
 TEST_F(SwpctlTest, SurveyListsTheStrongestFirst) {
     StartSim({"--mac", Mac1, "--survey", "none", "--survey-ap", "Mid,00:11:22:33:44:01,40,11,2,2",
-              "--survey-ap", "Strong,00:11:22:33:44:02,90,6,3,3,1,1", "--survey-ap", "Weak,00:11:22:33:44:03,10,1,0,0"});
+              "--survey-ap", "Strong,00:11:22:33:44:02,90,6,3,3,1,1", "--survey-ap",
+              "Weak,00:11:22:33:44:03,10,1,0,0"});
     const TRun run = Run({"survey", Mac1});
     ASSERT_EQ(run.Code, 0) << Text(run.Err);
     const QStringList lines = run.Out.split('\n', Qt::SkipEmptyParts);
@@ -254,8 +274,8 @@ struct WpsCase {
 class SwpctlWpsTest : public SwpctlTest, public ::testing::WithParamInterface<WpsCase> {};
 
 TEST_P(SwpctlWpsTest, FollowsTheStatusesUntilWpsEnds) {
-    StartSim({"--mac", Mac1, "--mode", GetParam().DeviceMode, "--wps-status", GetParam().Statuses, "--station-pin",
-              "31415927"});
+    StartSim({"--mac", Mac1, "--mode", GetParam().DeviceMode, "--wps-status", GetParam().Statuses,
+              "--station-pin", "31415927"});
     const TRun run = Run(QStringList{"--json", "wps", Mac1} + GetParam().Args);
     ASSERT_EQ(run.Code, GetParam().Code) << Text(run.Err);
     if (run.Code == 2) {
@@ -278,10 +298,10 @@ TEST_P(SwpctlWpsTest, FollowsTheStatusesUntilWpsEnds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sequences, SwpctlWpsTest,
-    ::testing::Values(WpsCase{"ap", "3,34", {"pbc"}, 0, {3, 34}},             // configured: read back after 10 s
-                      WpsCase{"ap", "3,1", {"pin", "12345670"}, 0, {3, 1}},   // idle soon after the start
-                      WpsCase{"ap", "3,2", {"pbc"}, 1, {}},                   // WSC fail
-                      WpsCase{"ap", "3,34", {"pin", "12345678"}, 2, {}},      // checksum wrong
+    ::testing::Values(WpsCase{"ap", "3,34", {"pbc"}, 0, {3, 34}}, // configured: read back after 10 s
+                      WpsCase{"ap", "3,1", {"pin", "12345670"}, 0, {3, 1}}, // idle soon after the start
+                      WpsCase{"ap", "3,2", {"pbc"}, 1, {}},                 // WSC fail
+                      WpsCase{"ap", "3,34", {"pin", "12345678"}, 2, {}},    // checksum wrong
                       WpsCase{"bridge", "3,34", {"pin", "--ssid", "HomeNet"}, 0, {3, 34}})); // own PIN shown
 
 TEST_F(SwpctlTest, RefusalsExitWithOneAndThePagesTexts) {
@@ -308,7 +328,8 @@ TEST_F(SwpctlTest, ASilentDeviceGetsOneRetryThenExitsWithOne) {
     // The log file did not exist before; the requests in order after the first IP setting:
     const std::string log = LogText();
     std::vector<std::string> sent;
-    for (std::size_t at = log.find("TFormUDP::Send"); at != std::string::npos; at = log.find("TFormUDP::Send", at + 1))
+    for (std::size_t at = log.find("TFormUDP::Send"); at != std::string::npos;
+         at = log.find("TFormUDP::Send", at + 1))
         sent.push_back(log.substr(at + 10, log.find("()", at) - at - 10));
     EXPECT_EQ(sent, (std::vector<std::string>{"SendDiscover", "SendLogin", "SendGetConfig", "SendIPSetting",
                                               "SendLogout", "SendLogin", "SendIPSetting", "SendLogout"}));
@@ -324,7 +345,9 @@ TEST_F(SwpctlTest, NoAnswerNamesTheFirewallAndReversePathFiltering) {
     EXPECT_TRUE(run.Err.contains("No device answered")) << Text(run.Err);
     EXPECT_TRUE(run.Err.contains("firewall") && run.Err.contains("UDP port " + QString::number(ClientPort)));
     EXPECT_TRUE(run.Err.contains("rp_filter") && run.Err.contains("another subnet"));
-    EXPECT_EQ(Run({"--json", "discover", "--wait", "2000"}, FreeLoopbackPort()).Json()["devices"].toArray().size(), 0);
+    EXPECT_EQ(
+        Run({"--json", "discover", "--wait", "2000"}, FreeLoopbackPort()).Json()["devices"].toArray().size(),
+        0);
 }
 
 TEST(SwpctlUsage, UsageErrorsExitWithTwo) {

@@ -19,7 +19,8 @@ protected:
 
     // A pattern whose request is the static IP setting (code 4, the IP page's wait).
     void Make(TPatternOptions options = {}) {
-        Pattern = std::make_unique<CRequestPattern>(*Engine, [this] { Engine->SendIPSetting(32000); }, options);
+        Pattern = std::make_unique<CRequestPattern>(
+            *Engine, [this] { Engine->SendIPSetting(32000); }, options);
     }
     void StartPattern() {
         Main.OnMessage = [this](TMessage& msg) { Pattern->Handle(msg); };
@@ -32,14 +33,18 @@ protected:
         return d.size() >= 18 ? d[15] : -1;
     }
     void AnswerLogin(int result) {
-        Answer(1, {0x91, 1, static_cast<std::uint8_t>(result), 0x92, 2, static_cast<std::uint8_t>(DevicePort >> 8),
-                   static_cast<std::uint8_t>(DevicePort)});
+        Answer(1, {0x91, 1, static_cast<std::uint8_t>(result), 0x92, 2,
+                   static_cast<std::uint8_t>(DevicePort >> 8), static_cast<std::uint8_t>(DevicePort)});
     }
     void AnswerSet(int result) { Answer(4, {0x91, 1, static_cast<std::uint8_t>(result)}); }
     void AnswerConfig() { Answer(3, {0x00, 1, 1}); }
 
-    bool StepIs(TStep step) { return WaitFor([&] { return Pattern->Step() == step; }); }
-    bool Ended() { return WaitFor([&] { return !Ends.empty(); }, 5000); }
+    bool StepIs(TStep step) {
+        return WaitFor([&] { return Pattern->Step() == step; });
+    }
+    bool Ended() {
+        return WaitFor([&] { return !Ends.empty(); }, 5000);
+    }
 
     std::unique_ptr<CRequestPattern> Pattern;
     std::vector<TPatternEnd> Ends;
@@ -110,7 +115,7 @@ TEST_P(PatternRetryTest, OneLoginAfterATimeoutThenTheRequestAgainThenFailure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PatternRetryTest,
-                         ::testing::Values(RetryCase{true, {2, 1}},  // IP, set-up method, confirmation, WPS
+                         ::testing::Values(RetryCase{true, {2, 1}}, // IP, set-up method, confirmation, WPS
                                            RetryCase{false, {1}})); // device mode
 
 struct RefusalCase {
@@ -143,7 +148,8 @@ TEST_P(PatternRefusalTest, ResultZeroEndsWithFailureAndNoConfigurationRead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, PatternRefusalTest,
-                         ::testing::Values(RefusalCase{true, UDP_REQ_IP_SETTING}, RefusalCase{false, UDP_REQ_LOGIN}));
+                         ::testing::Values(RefusalCase{true, UDP_REQ_IP_SETTING},
+                                           RefusalCase{false, UDP_REQ_LOGIN}));
 
 TEST_F(PatternTest, WithoutTheRetryFlagANotLoggedInEngineFailsAtOnce) {
     Discover();
@@ -164,8 +170,8 @@ TEST_F(PatternTest, LoginFirstReadsTheConfigurationAndItsTimeoutFails) {
     TPatternOptions options;
     options.Retry = false;
     options.LoginFirst = true;
-    Pattern = std::make_unique<CRequestPattern>(*Engine, [this] { Engine->SendGetConfig(PATTERN_CONFIG_WAIT); },
-                                                options);
+    Pattern = std::make_unique<CRequestPattern>(
+        *Engine, [this] { Engine->SendGetConfig(PATTERN_CONFIG_WAIT); }, options);
     StartPattern();
     EXPECT_EQ(NextOp(), 1) << "a login although logged in";
     AnswerLogin(1);
@@ -209,7 +215,8 @@ TEST_F(PatternTest, CustomHandlingFollowsEventsAndEndsThroughTheConfigurationRea
         events.push_back(static_cast<int>(msg.LParam));
         if (msg.LParam == 34) Pattern->ReadConfig(0);
     };
-    Pattern = std::make_unique<CRequestPattern>(*Engine, [this] { Engine->SendWPSPBC(10000); }, options);
+    Pattern = std::make_unique<CRequestPattern>(
+        *Engine, [this] { Engine->SendWPSPBC(10000); }, options);
     StartPattern();
     EXPECT_EQ(NextOp(), 4);
     Answer(4, {0x91, 1, 1});
