@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 namespace {
@@ -111,6 +112,10 @@ struct SetIPCase {
     const char* Gateway;
 };
 
+void PrintTo(const SetIPCase& c, std::ostream* os) {
+    *os << c.Args.join(' ').toStdString();
+}
+
 class SwpctlSetIPTest : public SwpctlTest, public ::testing::WithParamInterface<SetIPCase> {};
 
 TEST_P(SwpctlSetIPTest, SendsOnlyAChangeAndPrintsWhatTheDeviceReadsBack) {
@@ -149,6 +154,10 @@ struct InvalidCase {
     QStringList Args;
     const char* Text;
 };
+
+void PrintTo(const InvalidCase& c, std::ostream* os) {
+    *os << c.Args.join(' ').toStdString();
+}
 
 class SwpctlInvalidTest : public SwpctlTest, public ::testing::WithParamInterface<InvalidCase> {};
 
@@ -205,6 +214,10 @@ struct WirelessCase {
     QStringList Args;
     QJsonObject Expected; // fields of the read-back "wireless" object
 };
+
+void PrintTo(const WirelessCase& c, std::ostream* os) {
+    *os << c.DeviceMode << ' ' << c.Args.join(' ').toStdString();
+}
 
 class SwpctlWirelessTest : public SwpctlTest, public ::testing::WithParamInterface<WirelessCase> {};
 
@@ -270,6 +283,10 @@ struct WpsCase {
     int Code;
     std::vector<int> Followed;
 };
+
+void PrintTo(const WpsCase& c, std::ostream* os) {
+    *os << c.DeviceMode << ' ' << c.Statuses << ' ' << c.Args.join(' ').toStdString();
+}
 
 class SwpctlWpsTest : public SwpctlTest, public ::testing::WithParamInterface<WpsCase> {};
 

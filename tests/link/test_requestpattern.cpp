@@ -4,6 +4,7 @@
 #include "link/requestpattern.h"
 
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -86,6 +87,10 @@ struct RetryCase {
     std::vector<int> RetryOps;
 };
 
+void PrintTo(const RetryCase& c, std::ostream* os) {
+    *os << (c.LogoutOnRetry ? "logout then login" : "login only");
+}
+
 class PatternRetryTest : public PatternTest, public ::testing::WithParamInterface<RetryCase> {};
 
 TEST_P(PatternRetryTest, OneLoginAfterATimeoutThenTheRequestAgainThenFailure) {
@@ -122,6 +127,10 @@ struct RefusalCase {
     bool LoggedInFirst;
     int Code;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << "request code " << c.Code;
+}
 
 class PatternRefusalTest : public PatternTest, public ::testing::WithParamInterface<RefusalCase> {};
 
