@@ -282,6 +282,7 @@ struct WpsCase {
     QStringList Args;
     int Code;
     std::vector<int> Followed;
+    const char* Detail = ""; // of a failure
 };
 
 void PrintTo(const WpsCase& c, std::ostream* os) {
@@ -301,7 +302,7 @@ TEST_P(SwpctlWpsTest, FollowsTheStatusesUntilWpsEnds) {
     }
     if (run.Code == 1) {
         EXPECT_TRUE(run.Err.startsWith("Unable to connect to the device.\n")) << Text(run.Err);
-        EXPECT_TRUE(run.Err.contains("WPS failed")) << Text(run.Err);
+        EXPECT_TRUE(run.Err.contains(GetParam().Detail)) << Text(run.Err);
         return;
     }
     std::vector<int> followed;
@@ -317,8 +318,9 @@ INSTANTIATE_TEST_SUITE_P(
     Sequences, SwpctlWpsTest,
     ::testing::Values(WpsCase{"ap", "3,34", {"pbc"}, 0, {3, 34}}, // configured: read back after 10 s
                       WpsCase{"ap", "3,1", {"pin", "12345670"}, 0, {3, 1}}, // idle soon after the start
-                      WpsCase{"ap", "3,2", {"pbc"}, 1, {}},                 // WSC fail
-                      WpsCase{"ap", "3,34", {"pin", "12345678"}, 2, {}},    // checksum wrong
+                      WpsCase{"ap", "3,2", {"pbc"}, 1, {}, "WPS failed"},   // WSC fail
+                      WpsCase{"ap", "1", {"pbc"}, 1, {}, "idle without a recent start"},     // no start seen
+                      WpsCase{"ap", "3,34", {"pin", "12345678"}, 2, {}},                     // checksum wrong
                       WpsCase{"bridge", "3,34", {"pin", "--ssid", "HomeNet"}, 0, {3, 34}})); // own PIN shown
 
 TEST_F(SwpctlTest, RefusalsExitWithOneAndThePagesTexts) {
