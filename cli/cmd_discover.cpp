@@ -1,4 +1,5 @@
 // discover: list the devices that answer a discovery.
+#include "app/messages.h"
 #include "app/records.h"
 #include "cli/clisession.h"
 #include "cli/commands.h"
@@ -17,7 +18,11 @@ int RunDiscover(CCliSession& session) {
             return session.Usage("--wait needs a number of milliseconds from 1 to 600000");
     }
     std::vector<tag_DEVICE_INFO> devices;
-    if (!session.Discover(static_cast<std::uint32_t>(wait), devices)) return EXIT_DEVICE;
+    if (!session.Discover(static_cast<std::uint32_t>(wait), devices)) {
+        session.Out().Document(
+            {{"error", QJsonObject{{"message", JsonText(MessageText("ER_Ethr_Interface"))}}}});
+        return EXIT_DEVICE;
+    }
 
     QJsonArray list;
     std::vector<TTableRow> rows;

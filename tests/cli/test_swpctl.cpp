@@ -369,6 +369,12 @@ TEST_F(SwpctlTest, NoAnswerNamesTheFirewallAndReversePathFiltering) {
         0);
 }
 
+TEST(SwpctlAdapters, NoUsableAdapterShowsTheAdapterMessage) {
+    const TRun run = RunProgram({"--interface", "swpctl-none0", "discover", "--wait", "100"});
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(Text(run.Err), "Unable to initialize adapter interface.\n");
+}
+
 TEST(SwpctlUsage, UsageErrorsExitWithTwo) {
     const QStringList cases[] = {
         {},
