@@ -23,7 +23,9 @@ namespace {
 constexpr unsigned kFirstEngineMessage = WM_APP + 102;
 constexpr unsigned kLastEngineMessage = WM_APP + 104;
 
-QPixmap skin(const char* name) { return FormRes ? FormRes->Pixmap(name) : QPixmap(); }
+QPixmap skin(const char* name) {
+    return FormRes ? FormRes->Pixmap(name) : QPixmap();
+}
 
 TTrifaceBtn* faceButton(QWidget* owner, const char* name, int left, int top, int width, int height) {
     auto* b = new TTrifaceBtn(owner);
@@ -59,7 +61,9 @@ void putPictures(TStateImage* image, const char* normal, const char* over) {
     image->Loaded();
 }
 
-void moveDown(QWidget* w, int dy) { w->move(w->x(), w->y() + dy); }
+void moveDown(QWidget* w, int dy) {
+    w->move(w->x(), w->y() + dy);
+}
 } // namespace
 
 TFormAutorun::TFormAutorun(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
@@ -120,7 +124,9 @@ void TFormAutorun::WndProc(TMessage& msg) {
     DefaultHandler(msg);
 }
 
-bool TFormAutorun::event(QEvent* e) { return DispatchMessageEvent(e) || QWidget::event(e); }
+bool TFormAutorun::event(QEvent* e) {
+    return DispatchMessageEvent(e) || QWidget::event(e);
+}
 
 void TFormAutorun::BtnSetupWizardClick() {
     if (!FormMain) return;
@@ -146,11 +152,15 @@ void TFormAutorun::BtnUGClick() {
 }
 
 // The folder is handed over as written: a relative path resolves against the working directory.
-void TFormAutorun::BtnUG_QIGClick() { Shell::Service().Explore(g_Var.ReadIni("Product", "QIG", "QIG")); }
+void TFormAutorun::BtnUG_QIGClick() {
+    Shell::Service().Explore(g_Var.ReadIni("Product", "QIG", "QIG"));
+}
 
 void TFormAutorun::BtnProductRegClick() {
     const std::string address = g_Var.ReadIni("Product", "ProductReg", "");
     if (!address.empty()) Shell::Service().Open(address);
 }
 
-void TFormAutorun::BtnExitClick() { close(); }
+void TFormAutorun::BtnExitClick() {
+    close();
+}

@@ -29,7 +29,8 @@ void Catch() {
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    for (int sig : kSignals) sigaction(sig, &sa, nullptr);
+    for (int sig : kSignals)
+        sigaction(sig, &sa, nullptr);
 }
 
 void Watch(std::function<void()> handler) {
@@ -44,7 +45,8 @@ void Watch(std::function<void()> handler) {
 }
 
 void Release() {
-    for (int sig : kSignals) std::signal(sig, SIG_DFL);
+    for (int sig : kSignals)
+        std::signal(sig, SIG_DFL);
     g_notifier.reset();
 }
 } // namespace TermSignals

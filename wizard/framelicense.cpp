@@ -78,4 +78,6 @@ bool TFrameLicense::LoadLicense() {
     return true;
 }
 
-void TFrameLicense::ChkAcceptClick() { BtnNext->setEnabled(ChkAccept->isChecked()); }
+void TFrameLicense::ChkAcceptClick() {
+    BtnNext->setEnabled(ChkAccept->isChecked());
+}

@@ -8,7 +8,8 @@
 
 QString DecodePlainText(const QByteArray& data) {
     if (data.startsWith("\xFF\xFE") || data.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(data.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        QStringDecoder utf16(data.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                         : QStringConverter::Utf16BE);
         return utf16.decode(data.mid(2));
     }
     // Stateful, so a character cut by the size limit neither counts as an error nor shows.

@@ -12,8 +12,8 @@
 #include <vector>
 
 namespace {
-constexpr int kMaxDepth = 256;       // deeper groups share the state of the deepest one
-constexpr int kMaxWordLength = 32;   // longer control words are read but never match
+constexpr int kMaxDepth = 256;     // deeper groups share the state of the deepest one
+constexpr int kMaxWordLength = 32; // longer control words are read but never match
 constexpr int kMaxTableEntries = 1024;
 constexpr int kDefaultCodePage = 1252;
 
@@ -41,39 +41,52 @@ struct TableColor {
 
 // Groups whose content is never text on the page.
 bool isSkippedDestination(const QByteArray& w) {
-    static const char* const kSkipped[] = {
-        "stylesheet", "info",      "pict",       "object",    "header",   "headerl",   "headerr",
-        "headerf",    "footer",    "footerl",    "footerr",   "footerf",  "footnote",  "fldinst",
-        "xe",         "tc",        "nonshppict", "themedata", "colorschememapping",    "datastore",
-        "latentstyles", "listtable", "listoverridetable",   "rsidtbl",  "generator", "filetbl",
-        "revtbl",     "pgdsctbl",  "objdata",    "annotation", "atnid",   "atnauthor", "bkmkstart",
-        "bkmkend",    "template",  "userprops",  "docvar",    "xmlnstbl", "mmathPr",   "falt",
-    };
-    for (const char* s : kSkipped)
-        if (w == s) return true;
-    return false;
+    static const QByteArray kSkipped =
+        " stylesheet info pict object header headerl headerr headerf footer footerl footerr footerf footnote"
+        " fldinst xe tc nonshppict themedata colorschememapping datastore latentstyles listtable"
+        " listoverridetable rsidtbl generator filetbl revtbl pgdsctbl objdata annotation atnid atnauthor"
+        " bkmkstart bkmkend template userprops docvar xmlnstbl mmathPr falt ";
+    return !w.isEmpty() && kSkipped.contains(" " + w + " ");
 }
 
 int charsetCodePage(int charset) {
     switch (charset) {
-    case 77: return 10000;
-    case 128: return 932;
-    case 129: return 949;
-    case 130: return 1361;
-    case 134: return 936;
-    case 136: return 950;
-    case 161: return 1253;
-    case 162: return 1254;
-    case 163: return 1258;
-    case 177: return 1255;
-    case 178: return 1256;
-    case 186: return 1257;
-    case 204: return 1251;
-    case 222: return 874;
-    case 238: return 1250;
-    case 254: return 437;
-    case 255: return 850;
-    default: return 0; // ANSI, default or symbol: the document's code page
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default:
+        return 0; // ANSI, default or symbol: the document's code page
     }
 }
 
@@ -88,16 +101,26 @@ public:
     void Run() {
         // Blanks and a byte-order mark in front of the document are not part of it.
         if (m_data.startsWith("\xEF\xBB\xBF")) m_pos = 3;
-        while (m_pos < m_data.size() && IsBlank(m_data.at(m_pos))) ++m_pos;
+        while (m_pos < m_data.size() && IsBlank(m_data.at(m_pos)))
+            ++m_pos;
         while (m_pos < m_data.size()) {
             const char c = m_data.at(m_pos++);
             switch (c) {
-            case '{': OpenGroup(); break;
-            case '}': CloseGroup(); break;
-            case '\\': ControlSequence(); break;
+            case '{':
+                OpenGroup();
+                break;
+            case '}':
+                CloseGroup();
+                break;
+            case '\\':
+                ControlSequence();
+                break;
             case '\r':
-            case '\n': break;
-            default: Text(static_cast<unsigned char>(c)); break;
+            case '\n':
+                break;
+            default:
+                Text(static_cast<unsigned char>(c));
+                break;
             }
         }
         FlushRun();
@@ -129,7 +152,7 @@ private:
         const Dest closed = m_groups.back().Destination;
         m_groups.pop_back();
         if (closed == Dest::FontTable) EndFontEntry(); // an entry without its closing semicolon
-        SetCodePage(CurrentCodePage()); // the outer group's font, or the font table just read
+        SetCodePage(CurrentCodePage());                // the outer group's font, or the font table just read
     }
 
     // One character of the document: text bytes, \'hh and control symbols count towards the \uN skip.
@@ -142,14 +165,16 @@ private:
     void Text(unsigned char b) {
         if (ConsumedByUnicodeSkip()) return;
         switch (State().Destination) {
-        case Dest::Skip: return;
+        case Dest::Skip:
+            return;
         case Dest::FontTable:
             if (b == ';') EndFontEntry();
             return;
         case Dest::ColorTable:
             if (b == ';') EndColorEntry();
             return;
-        case Dest::Text: break;
+        case Dest::Text:
+            break;
         }
         if (b < 0x20 && b != '\t') return;
         m_bytes.append(static_cast<char>(b));
@@ -207,19 +232,33 @@ private:
             Text(static_cast<unsigned char>(value));
             return;
         }
-        case '*': MarkSkippedUnlessKnown(); return;
+        case '*':
+            MarkSkippedUnlessKnown();
+            return;
         case '\\':
         case '{':
-        case '}': Text(static_cast<unsigned char>(c)); return;
-        case '~': Literal(QChar(0x00A0)); return;
-        case '_': Literal(QChar(0x2011)); return;
-        case '-': ConsumedByUnicodeSkip(); return; // optional hyphen
+        case '}':
+            Text(static_cast<unsigned char>(c));
+            return;
+        case '~':
+            Literal(QChar(0x00A0));
+            return;
+        case '_':
+            Literal(QChar(0x2011));
+            return;
+        case '-':
+            ConsumedByUnicodeSkip();
+            return; // optional hyphen
         case '\r':
         case '\n':
             if (!ConsumedByUnicodeSkip()) Paragraph();
             return;
-        case '\t': Text('\t'); return;
-        default: ConsumedByUnicodeSkip(); return;
+        case '\t':
+            Text('\t');
+            return;
+        default:
+            ConsumedByUnicodeSkip();
+            return;
         }
     }
 
@@ -296,9 +335,12 @@ private:
 
     void ColorTableWord(const QByteArray& w, int param) {
         const int v = std::clamp(param, 0, 255);
-        if (w == "red") m_color.Red = v;
-        else if (w == "green") m_color.Green = v;
-        else if (w == "blue") m_color.Blue = v;
+        if (w == "red")
+            m_color.Red = v;
+        else if (w == "green")
+            m_color.Green = v;
+        else if (w == "blue")
+            m_color.Blue = v;
     }
 
     void EndColorEntry() {
@@ -327,26 +369,42 @@ private:
             if (hasParam) m_docCodePage = param;
             return SetCodePage(CurrentCodePage());
         }
-        if (w == "mac") m_docCodePage = 10000;
-        else if (w == "pc") m_docCodePage = 437;
-        else if (w == "pca") m_docCodePage = 850;
-        else if (w == "deff" && hasParam) m_defaultFont = param;
+        if (w == "mac")
+            m_docCodePage = 10000;
+        else if (w == "pc")
+            m_docCodePage = 437;
+        else if (w == "pca")
+            m_docCodePage = 850;
+        else if (w == "deff" && hasParam)
+            m_defaultFont = param;
         // Everything below changes the format of the text that follows.
         FlushRun();
-        if (w == "b") ch.Bold = on;
-        else if (w == "i") ch.Italic = on;
+        if (w == "b")
+            ch.Bold = on;
+        else if (w == "i")
+            ch.Italic = on;
         else if (w == "ul" || w == "uld" || w == "uldb" || w == "ulw" || w == "uldash" || w == "ulth")
             ch.Underline = on;
-        else if (w == "ulnone") ch.Underline = false;
-        else if (w == "fs") ch.HalfPoints = hasParam && param > 0 ? std::clamp(param, 2, 400) : 0;
-        else if (w == "cf") ch.Color = hasParam ? std::max(param, 0) : 0;
-        else if (w == "f") ch.Font = hasParam ? param : -1;
-        else if (w == "plain") ch = CharState{};
-        else if (w == "pard") State().Align = Qt::AlignLeft;
-        else if (w == "ql") State().Align = Qt::AlignLeft;
-        else if (w == "qr") State().Align = Qt::AlignRight;
-        else if (w == "qc") State().Align = Qt::AlignHCenter;
-        else if (w == "qj") State().Align = Qt::AlignJustify;
+        else if (w == "ulnone")
+            ch.Underline = false;
+        else if (w == "fs")
+            ch.HalfPoints = hasParam && param > 0 ? std::clamp(param, 2, 400) : 0;
+        else if (w == "cf")
+            ch.Color = hasParam ? std::max(param, 0) : 0;
+        else if (w == "f")
+            ch.Font = hasParam ? param : -1;
+        else if (w == "plain")
+            ch = CharState{};
+        else if (w == "pard")
+            State().Align = Qt::AlignLeft;
+        else if (w == "ql")
+            State().Align = Qt::AlignLeft;
+        else if (w == "qr")
+            State().Align = Qt::AlignRight;
+        else if (w == "qc")
+            State().Align = Qt::AlignHCenter;
+        else if (w == "qj")
+            State().Align = Qt::AlignJustify;
         SetCodePage(CurrentCodePage());
     }
 
@@ -446,16 +504,20 @@ private:
 
 bool IsRtfData(const QByteArray& data) {
     qsizetype i = data.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-    while (i < data.size() && (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
+    while (i < data.size() &&
+           (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
         ++i;
     return data.mid(i, 5) == "{\\rtf";
 }
 
-void ReadRtf(const QByteArray& data, QTextDocument& document) { CRtfReader(data, document).Run(); }
+void ReadRtf(const QByteArray& data, QTextDocument& document) {
+    CRtfReader(data, document).Run();
+}
 
 QString CodePageName(int codePage) {
     if (codePage <= 0) return {};
-    for (const QString& name : {QStringLiteral("windows-%1").arg(codePage), QStringLiteral("cp%1").arg(codePage)}) {
+    for (const QString& name :
+         {QStringLiteral("windows-%1").arg(codePage), QStringLiteral("cp%1").arg(codePage)}) {
         if (QStringDecoder(name.toLatin1().constData()).isValid()) return name;
     }
     return {};

@@ -14,12 +14,15 @@ TUserGuideAction::TUserGuideAction(QObject* owner) : QObject(owner) {
 
 void TUserGuideAction::Run() {
     switch (g_Var.OpenUserGuide()) {
-    case 2: ShowMessage("ER_FILE_UG"); break;
+    case 2:
+        ShowMessage("ER_FILE_UG");
+        break;
     case 3:
         // While an installation is being watched the guide opens by itself once the installer is gone.
         if (!TimerInstAcrobat->Enabled()) OfferReaderInstallation();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

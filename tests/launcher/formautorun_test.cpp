@@ -9,21 +9,24 @@
 #include "wizard/userguideaction.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCheckBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace {
 const MenuFixture::Files kLicence = {{"License.txt", "The terms.\n"}};
 const char* const kLicenceIni = "[Product]\nLicense=License.txt\n";
-const char* const kGuideIni = "[Product]\nMsgTitle=Box Title\nUserGuide=guide.pdf\nAcrobatReader=reader-setup\n"
-                              "AcrobatReaderTitle=Reader Setup\n";
+const char* const kGuideIni =
+    "[Product]\nMsgTitle=Box Title\nUserGuide=guide.pdf\nAcrobatReader=reader-setup\n"
+    "AcrobatReaderTitle=Reader Setup\n";
 
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 // Runs `inside` once the wizard's modal run has started, then returns from the click that opened it.
 void OpenWizard(const std::function<void()>& inside) {
@@ -58,7 +61,8 @@ bool RunsToTheEnd(const std::function<void()>& start) {
 
 std::vector<std::string> Texts(const CScriptedPrompt& p) {
     std::vector<std::string> t;
-    for (const auto& r : p.Shown) t.push_back(r.Text);
+    for (const auto& r : p.Shown)
+        t.push_back(r.Text);
     return t;
 }
 } // namespace
@@ -117,7 +121,9 @@ TEST(FormAutorun, QuickGuideAndRegistrationGoToTheShellAsWritten) {
     const Case cases[] = {
         {"", false, {"explore QIG"}},
         {"[Product]\nQIG=docs/quick\n", false, {"explore docs/quick"}},
-        {"[Product]\nProductReg=https://register.example.com/x\n", true, {"open https://register.example.com/x"}},
+        {"[Product]\nProductReg=https://register.example.com/x\n",
+         true,
+         {"open https://register.example.com/x"}},
         {"[Product]\nProductReg=\n", true, {}},
     };
     for (const Case& c : cases) {
@@ -213,7 +219,8 @@ TEST(FormAutorun, InstallerWatchOpensTheGuideOnTheFourthMiss) {
         EXPECT_EQ(FormAutorun->UserGuide->InstallerMisses, 0);
         EXPECT_EQ(m.Prompt->Shown.size(), 1u);
         // The guide was tried once more after the watch: three associations asked in all.
-        EXPECT_EQ(std::count(m.Shell->Calls.begin(), m.Shell->Calls.end(), "assoc " + m.Dir.Path("guide.pdf")), 3);
+        EXPECT_EQ(
+            std::count(m.Shell->Calls.begin(), m.Shell->Calls.end(), "assoc " + m.Dir.Path("guide.pdf")), 3);
     }
 }
 

@@ -27,7 +27,8 @@ struct MenuFixture {
     // A fresh disc folder holding `ini` as the program's ini file and the given files.
     explicit MenuFixture(const std::string& ini = std::string(), const Files& files = {}) {
         Dir.Write("Setup.ini", ini);
-        for (const auto& [name, content] : files) Dir.Write(name, content);
+        for (const auto& [name, content] : files)
+            Dir.Write(name, content);
         Build(Dir.Path("Setup"));
     }
     // The disc of the given program path.
@@ -56,6 +57,7 @@ struct MenuFixture {
     }
     // Lets posted navigation requests arrive, including those that pages post while moving.
     static void Settle() {
-        for (int i = 0; i < 8; ++i) QCoreApplication::processEvents();
+        for (int i = 0; i < 8; ++i)
+            QCoreApplication::processEvents();
     }
 };

@@ -22,7 +22,9 @@ void save(QWidget* w, const char* name, QSize size) {
     EXPECT_TRUE(shot.save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)))) << name;
 }
 
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 } // namespace
 
 TEST(Screenshots, StartMenuWizardPagesAndProgressWindow) {

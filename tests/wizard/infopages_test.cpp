@@ -41,7 +41,8 @@ struct InfoWizard {
 
     explicit InfoWizard(const std::string& ini, const Files& files = {}) {
         Dir.Write("Setup.ini", ini);
-        for (const auto& [name, content] : files) Dir.Write(name, content);
+        for (const auto& [name, content] : files)
+            Dir.Write(name, content);
         g_Var.LoadConfig(Dir.Path("Setup"));
         Form = std::make_unique<TFormMain>();
         TApplication::Instance().SetMainForm(Form.get());
@@ -55,7 +56,8 @@ struct InfoWizard {
         g_Var.LoadConfig("/nonexistent/Setup");
     }
     static void Settle() {
-        for (int i = 0; i < 8; ++i) QCoreApplication::processEvents();
+        for (int i = 0; i < 8; ++i)
+            QCoreApplication::processEvents();
     }
     void Nav(int nav) {
         PostPageNav(nav);
@@ -66,7 +68,9 @@ struct InfoWizard {
     TFrameLicense* Licence() const { return Form->FrameLicense1; }
 };
 
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 } // namespace
 
 TEST(LicencePage, BoxShowsTheFileAndNextWaitsForTheTick) {
@@ -113,7 +117,8 @@ TEST(LicencePage, RichTextShowsFormattedPlainTextAsWritten) {
         bool FirstWordBold;
     };
     const Case cases[] = {
-        {"rich text", "{\\rtf1\\ansi \\b Terms\\b0  of use\\par end}", QStringLiteral("Terms of use\nend"), true},
+        {"rich text", "{\\rtf1\\ansi \\b Terms\\b0  of use\\par end}", QStringLiteral("Terms of use\nend"),
+         true},
         {"plain text", "{\\b Terms} of use\nend", QStringLiteral("{\\b Terms} of use\nend"), false},
         {"plain Big5 text", "Terms \xa4\xa4\xa4\xe5", QStringLiteral("Terms 中文"), false},
     };
@@ -167,9 +172,10 @@ TEST(InfoPages, SkipSettingsGoingForward) {
         {"nothing skipped", kLicenceIni, kLicence, PageId::License, false},
         {"no licence configured", "", {}, PageId::Tutorial, true},
         {"licence file missing", "[Product]\nLicense=gone.txt\n", kLicence, PageId::Tutorial, true},
-        {"licence skipped", std::string(kLicenceIni) + "[Setting]\nSkipLicense=1\n", kLicence, PageId::Tutorial, true},
-        {"tutorials skipped", std::string(kLicenceIni) + "[Setting]\nSkipTutorial=1\n", kLicence, PageId::License,
-         false},
+        {"licence skipped", std::string(kLicenceIni) + "[Setting]\nSkipLicense=1\n", kLicence,
+         PageId::Tutorial, true},
+        {"tutorials skipped", std::string(kLicenceIni) + "[Setting]\nSkipTutorial=1\n", kLicence,
+         PageId::License, false},
         {"both skipped", std::string(kLicenceIni) + "[Setting]\nSkipLicense=1\nSkipTutorial=1\n", kLicence,
          PageId::DevList, true},
     };
@@ -179,7 +185,8 @@ TEST(InfoPages, SkipSettingsGoingForward) {
         EXPECT_EQ(w.Form->IdOf(w.Current()), c.Shown);
         EXPECT_EQ(g_Var.LicenseAccepted, c.Accepted);
         int shown = 0;
-        for (TFrameBase* page : w.Form->findChildren<TFrameBase*>()) shown += page->isHidden() ? 0 : 1;
+        for (TFrameBase* page : w.Form->findChildren<TFrameBase*>())
+            shown += page->isHidden() ? 0 : 1;
         EXPECT_EQ(shown, 1);
     }
 }

@@ -16,7 +16,9 @@ QString Read(const QByteArray& rtf) {
     return doc.toPlainText();
 }
 
-QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<qsizetype>(s.size())); }
+QByteArray Bytes(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // The format of the first character of `text` in the document.
 QTextCharFormat FormatOf(const QTextDocument& doc, const QString& text) {
@@ -38,15 +40,20 @@ TEST(RtfReader, TextEscapesAndCodePages) {
         {"paragraphs", R"({\rtf1 one\par two\par\pard three})", QStringLiteral("one\ntwo\nthree")},
         {"line breaks in the file are not text", "{\\rtf1 a\r\nb\nc}", QStringLiteral("abc")},
         {"windows-1252 escapes", R"({\rtf1\ansi\ansicpg1252 caf\'e9 \'93q\'94})", QStringLiteral("café “q”")},
-        {"the document's Big5 code page", R"({\rtf1\ansi\ansicpg950 \'a4\'a4\'a4\'e5})", QStringLiteral("中文")},
+        {"the document's Big5 code page", R"({\rtf1\ansi\ansicpg950 \'a4\'a4\'a4\'e5})",
+         QStringLiteral("中文")},
         {"a Big5 font in a Western document",
          R"({\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fnil\fcharset136 PMingLiU;}}A{\f1 \'a4\'a4}\'e9})",
          QStringLiteral("A中é")},
-        {"unknown code page falls back to windows-1252", R"({\rtf1\ansicpg99999 caf\'e9})", QStringLiteral("café")},
-        {"unicode with one fallback character", R"({\rtf1 \u20013?\u-10179?\u-8704?!})", QStringLiteral("中😀!")},
-        {"unicode with two fallback bytes", R"({\rtf1\ansicpg950\uc2 \u20013\'a4\'a4 end})", QStringLiteral("中 end")},
+        {"unknown code page falls back to windows-1252", R"({\rtf1\ansicpg99999 caf\'e9})",
+         QStringLiteral("café")},
+        {"unicode with one fallback character", R"({\rtf1 \u20013?\u-10179?\u-8704?!})",
+         QStringLiteral("中😀!")},
+        {"unicode with two fallback bytes", R"({\rtf1\ansicpg950\uc2 \u20013\'a4\'a4 end})",
+         QStringLiteral("中 end")},
         {"no fallback", R"({\rtf1\uc0 \u20013 x})", QStringLiteral("中x")},
-        {"fallback count is scoped to its group", R"({\rtf1{\uc2 \u20013??}\u20013?a})", QStringLiteral("中中a")},
+        {"fallback count is scoped to its group", R"({\rtf1{\uc2 \u20013??}\u20013?a})",
+         QStringLiteral("中中a")},
         {"non-text groups are passed over",
          R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red1\green2\blue3;}{\stylesheet{\s0 Normal;}}{\info{\title T}})"
          R"({\*\generator G;}{\pict\pngblip 89504e47}{\*\unknown x\par}A{\field{\*\fldinst HYPERLINK "x"}{\fldrslt link}}B})",
@@ -63,10 +70,11 @@ TEST(RtfReader, TextEscapesAndCodePages) {
 
 TEST(RtfReader, CharacterAndParagraphFormats) {
     QTextDocument doc;
-    ReadRtf(R"({\rtf1{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
-            R"(Plain \b Bold\b0  \i Ital\i0  \ul Under\ulnone  \fs40 Big\fs24  \cf1 Red\cf0  {\b\cf2 Group} After\par)"
-            R"(\qc Centre\par\pard Left})",
-            doc);
+    ReadRtf(
+        R"({\rtf1{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+        R"(Plain \b Bold\b0  \i Ital\i0  \ul Under\ulnone  \fs40 Big\fs24  \cf1 Red\cf0  {\b\cf2 Group} After\par)"
+        R"(\qc Centre\par\pard Left})",
+        doc);
     struct Case {
         const char* Word;
         bool Bold, Italic, Underline;
@@ -74,10 +82,14 @@ TEST(RtfReader, CharacterAndParagraphFormats) {
         QColor Color;  // invalid: the automatic colour
     };
     const Case cases[] = {
-        {"Plain", false, false, false, 0, {}},  {"Bold", true, false, false, 0, {}},
-        {"Ital", false, true, false, 0, {}},    {"Under", false, false, true, 0, {}},
-        {"Big", false, false, false, 20, {}},   {"Red", false, false, false, 12, QColor(255, 0, 0)},
-        {"Group", true, false, false, 12, QColor(0, 0, 255)}, {"After", false, false, false, 12, {}},
+        {"Plain", false, false, false, 0, {}},
+        {"Bold", true, false, false, 0, {}},
+        {"Ital", false, true, false, 0, {}},
+        {"Under", false, false, true, 0, {}},
+        {"Big", false, false, false, 20, {}},
+        {"Red", false, false, false, 12, QColor(255, 0, 0)},
+        {"Group", true, false, false, 12, QColor(0, 0, 255)},
+        {"After", false, false, false, 12, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Word);
@@ -100,10 +112,12 @@ TEST(RtfReader, MalformedInput) {
     std::string deep = "{\\rtf1 ";
     deep += std::string(100000, '{') + "deep" + std::string(100000, '}') + "}";
     std::string colours = "{\\rtf1{\\colortbl";
-    for (int i = 0; i < 5000; ++i) colours += "\\red1;";
+    for (int i = 0; i < 5000; ++i)
+        colours += "\\red1;";
     colours += "}\\cf4000 c\\cf-5 d}";
     std::string fonts = "{\\rtf1{\\fonttbl";
-    for (int i = 0; i < 3000; ++i) fonts += "{\\f" + std::to_string(i) + "\\fcharset136 x;}";
+    for (int i = 0; i < 3000; ++i)
+        fonts += "{\\f" + std::to_string(i) + "\\fcharset136 x;}";
     fonts += "}\\f2999 e}";
     struct Case {
         const char* Name;
@@ -124,7 +138,9 @@ TEST(RtfReader, MalformedInput) {
         {"binary longer than the file", "{\\rtf1 x\\bin999999999 yz}", QStringLiteral("x")},
         {"negative binary length", "{\\rtf1 \\bin-5 x}", QStringLiteral("x")},
         {"endless control word", "{\\rtf1 \\" + std::string(5000, 'q') + " z}", QStringLiteral("z")},
-        {"NUL and control bytes", std::string("{\\rtf1 a\0\x01\x7f", 11) + "b}", QStringLiteral("a\x7f" "b")},
+        {"NUL and control bytes", std::string("{\\rtf1 a\0\x01\x7f", 11) + "b}",
+         QStringLiteral("a\x7f"
+                        "b")},
         {"deep nesting", deep, QStringLiteral("deep")},
         {"huge colour table", colours, QStringLiteral("cd")},
         {"huge font table", fonts, QStringLiteral("e")},
@@ -143,7 +159,10 @@ TEST(LicenseText, PlainTextIsUtf8OrElseBig5) {
         QString Text;
     };
     const Case cases[] = {
-        {"UTF-8", "Gr\xc3\xbc\xc3\x9f" "e \xe4\xb8\xad", QStringLiteral("Grüße 中")},
+        {"UTF-8",
+         "Gr\xc3\xbc\xc3\x9f"
+         "e \xe4\xb8\xad",
+         QStringLiteral("Grüße 中")},
         {"UTF-8 with its mark", "\xef\xbb\xbfok", QStringLiteral("ok")},
         {"not UTF-8: Big5", "\xa4\xa4\xa4\xe5 OK", QStringLiteral("中文 OK")},
         {"UTF-16 with its mark", std::string("\xff\xfeo\0k\0", 6), QStringLiteral("ok")},
@@ -162,7 +181,8 @@ TEST(LicenseText, FilesByKindAndSize) {
     dir.Write("a.txt", "{\\b not rich text}\nline two");
     // Larger than the limit: the part that fits is shown.
     std::string big;
-    while (big.size() < static_cast<size_t>(kMaxLicenseBytes) + 100000) big += std::string(99, 'x') + "\n";
+    while (big.size() < static_cast<size_t>(kMaxLicenseBytes) + 100000)
+        big += std::string(99, 'x') + "\n";
     dir.Write("big.txt", big);
 
     QTextDocument doc;
