@@ -122,6 +122,20 @@ TEST(UDPSocket, TwoSocketsOnOnePortBothHearABroadcast) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return owner.Received.size() == 2; }, 3000));
 }
 
+TEST(UDPSocket, RefusedInterfaceFallsBackToTheAdapterAddress) {
+    CLogCapture log;
+    auto s = LoopbackSocket(FreeUdpPort(), "127.0.0.1", "nosuchif0");
+    COwner owner;
+    ASSERT_TRUE(s->Open(&owner, UM_UDP_READ));
+    EXPECT_FALSE(s->BoundToDevice());
+    EXPECT_EQ(s->LocalIP, "127.0.0.1");
+    ASSERT_FALSE(log.Lines.empty());
+    EXPECT_EQ(log.Lines[0].rfind("CUDPSocket::Open() SO_BINDTODEVICE nosuchif0 refused", 0), 0u)
+        << log.Lines[0];
+    EXPECT_NE(log.Lines[0].find("bound to 127.0.0.1: answers sent by broadcast will be missed"),
+              std::string::npos);
+}
+
 TEST(UDPSocket, ClosedAndForeignCases) {
     CUDPSocket never;
     EXPECT_FALSE(never.Send("x", 1, 9, "127.0.0.1"));
