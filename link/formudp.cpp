@@ -9,7 +9,7 @@
 #include "link/packet.h"
 #include "link/requests.h"
 #include "link/udpsocket.h"
-#include "platform/mainform.h"
+#include "platform/application.h"
 #include "platform/timer.h"
 
 #include <algorithm>
@@ -156,7 +156,7 @@ void TFormUDP::StopWait() {
 }
 
 void TFormUDP::PostResult(int code, int result) {
-    PostMessage(ApplicationMainForm(), UM_UDP_RESULT, static_cast<WPARAM>(code), result);
+    PostMessage(TApplication::Instance().MainForm(), UM_UDP_RESULT, static_cast<WPARAM>(code), result);
 }
 
 bool TFormUDP::SendDiscover(std::uint32_t wait, bool reopen) {
@@ -432,13 +432,13 @@ void TFormUDP::RecvEvent(std::span<const std::uint8_t> payload) {
         if (item.Type == TEventItem::ConnectTimeout)
             m_loggedIn = false;
         else
-            PostMessage(ApplicationMainForm(), UM_UDP_EVENT, UDP_EVENT_WPS_STATUS, item.Status);
+            PostMessage(TApplication::Instance().MainForm(), UM_UDP_EVENT, UDP_EVENT_WPS_STATUS, item.Status);
     }
 }
 
 void TFormUDP::TimerWaitTimer() {
     TimerWait->SetEnabled(false);
     Log("TFormUDP::TimerWaitTimer() %d", m_pending);
-    PostMessage(ApplicationMainForm(), UM_UDP_TIMEOUT, static_cast<WPARAM>(m_pending), 0);
+    PostMessage(TApplication::Instance().MainForm(), UM_UDP_TIMEOUT, static_cast<WPARAM>(m_pending), 0);
     m_pending = 0;
 }

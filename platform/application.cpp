@@ -1,6 +1,5 @@
 #include "platform/application.h"
 
-#include "platform/mainform.h"
 #include "platform/prompt.h"
 
 TApplication& TApplication::Instance() {
@@ -35,5 +34,3 @@ bool TGuardedCoreApplication::notify(QObject* receiver, QEvent* event) {
         return true;
     }
 }
-
-QObject* ApplicationMainForm() { return TApplication::Instance().MainForm(); }

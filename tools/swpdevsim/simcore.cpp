@@ -224,8 +224,10 @@ void CSimCore::HandleForDevice(int index, const Header& header, std::span<const 
         for (const WpsStep& step : b.wpsSequence) {
             at += b.wpsIntervalMs;
             std::string what = "WPS event";
-            for (std::int32_t s : step.statuses)
-                what += " " + std::to_string(s);
+            for (std::int32_t s : step.statuses) {
+                what += ' ';
+                what += std::to_string(s);
+            }
             if (step.connectTimeout) what += " connect-timeout";
             out.push_back(Make(index, listener, from, at, Sealed(d, op::Event, EventPayload(step)), what));
         }
