@@ -4,6 +4,7 @@
 
 #include "simanswer.h"
 #include "simcore.h"
+#include "simnet.h"
 
 #include <gtest/gtest.h>
 
@@ -439,4 +440,45 @@ TEST_F(SimCoreTest, RandomDatagramsAreHandledSafely) {
         }
     }
     EXPECT_TRUE(Dev().ssid.size() <= 32);
+}
+
+// Where broadcast answers go, from what the system reports for the interface address. An address added
+// without a broadcast address is reported with itself as the broadcast address.
+TEST(SimBroadcastDestination, FollowsTheInterfaceAddress) {
+    constexpr std::uint32_t kUnicast = 0; // expected when there is no safe broadcast
+    struct Case {
+        const char* name;
+        const char* address;
+        int prefix;
+        bool capable; // the link takes broadcasts
+        const char* given;
+        bool tied;
+        const char* expected; // nullptr: kUnicast
+    };
+    const Case cases[] = {
+        {"given broadcast", "10.231.0.2", 24, true, "10.231.0.255", false, "10.231.0.255"},
+        {"given narrower broadcast", "10.231.0.2", 24, true, "10.231.0.127", false, "10.231.0.127"},
+        {"added without broadcast", "10.231.0.2", 24, true, "10.231.0.2", false, "10.231.0.255"},
+        {"added without broadcast, tied", "10.231.0.2", 24, true, "10.231.0.2", true, "10.231.0.255"},
+        {"none given", "172.16.5.9", 12, true, "0.0.0.0", false, "172.31.255.255"},
+        {"loopback", "127.0.0.1", 8, false, "127.0.0.1", false, "127.255.255.255"},
+        {"/32, tied", "10.9.9.9", 32, true, "10.9.9.9", true, "255.255.255.255"},
+        {"/32", "10.9.9.9", 32, true, "10.9.9.9", false, nullptr},
+        {"/31, tied", "10.0.0.0", 31, true, "10.0.0.0", true, "255.255.255.255"},
+        {"/31 upper address", "10.0.0.1", 31, true, "10.0.0.1", false, nullptr},
+        {"point-to-point peer is no broadcast", "10.8.0.1", 32, false, "10.8.0.2", true, "255.255.255.255"},
+        {"last address of the subnet, tied", "10.4.4.255", 24, true, "10.4.4.255", true, "255.255.255.255"},
+        {"last address of the subnet", "10.4.4.255", 24, true, "10.4.4.255", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        NetInterface nif;
+        ASSERT_TRUE(ParseIpv4(c.address, nif.address));
+        ASSERT_TRUE(ParseIpv4(c.given, nif.broadcast));
+        nif.netmask = ~std::uint32_t{0} << (32 - c.prefix);
+        nif.broadcastCapable = c.capable;
+        std::uint32_t expected = kUnicast;
+        ASSERT_TRUE(!c.expected || ParseIpv4(c.expected, expected));
+        EXPECT_EQ(BroadcastDestination(nif, c.tied).value_or(kUnicast), expected);
+    }
 }

@@ -61,6 +61,18 @@ Bytes LoginPayloadFor(const Mac& mac) {
     return PayloadWriter().Raw(tlv::DeviceMac, mac).Text(tlv::OtherAuth, kAuthPhrase).Take();
 }
 
+// The command port a successful login answer names; 0 otherwise.
+std::uint16_t CommandPortOf(const std::optional<Bytes>& loginAnswer) {
+    if (!loginAnswer) return 0;
+    const auto a = ReadAnswer(*loginAnswer);
+    if (!a || ItemByte(a->payload, tlv::OtherResult) != 1) return 0;
+    const ItemWalk items = ReadItems(a->payload);
+    const Item* port = FindItem(items, tlv::OtherPort);
+    return port && port->value.size() == 2
+               ? static_cast<std::uint16_t>((port->value[0] << 8) | port->value[1])
+               : 0;
+}
+
 } // namespace
 
 TEST(SimLoopback, ProgramAnswersDiscoveryByUnicast) {
@@ -124,14 +136,8 @@ TEST(SimLoopback, ThreadedServerLoginSetAndReadBack) {
     ASSERT_TRUE(client.Open("127.0.0.1"));
 
     ASSERT_TRUE(client.SendTo(Request(op::Login, LoginPayloadFor(dev.mac)), "127.0.0.1", port));
-    const auto login = client.Receive();
-    ASSERT_TRUE(login);
-    const auto la = ReadAnswer(*login);
-    ASSERT_EQ(ItemByte(la->payload, tlv::OtherResult), 1);
-    const ItemWalk loginItems = ReadItems(la->payload);
-    const Item* portItem = FindItem(loginItems, tlv::OtherPort);
-    ASSERT_NE(portItem, nullptr);
-    const auto commandPort = static_cast<std::uint16_t>((portItem->value[0] << 8) | portItem->value[1]);
+    const std::uint16_t commandPort = CommandPortOf(client.Receive());
+    ASSERT_NE(commandPort, 0);
     EXPECT_EQ(commandPort, sim.Server().CommandPort(0));
     EXPECT_NE(commandPort, port);
 
@@ -146,6 +152,67 @@ TEST(SimLoopback, ThreadedServerLoginSetAndReadBack) {
     ASSERT_TRUE(config);
     EXPECT_EQ(ItemByte(ReadAnswer(*config)->payload, tlv::IpMode), 0);
     sim.Stop();
+}
+
+// A client ends a session with a logout to the command port and at once logs in again on the discovery
+// port. Queued on both sockets before the server reads either (it runs on this thread), they are handled in
+// the order they arrived: logout then login leaves a session, login then logout none. Junk queued first on
+// the discovery port makes one wake-up read only part of that socket, so a later datagram already read from
+// the command port has to wait for the ones still queued before it.
+TEST(SimLoopback, DatagramsOnBothPortsAreHandledInArrivalOrder) {
+    struct Case {
+        const char* name;
+        int junk;
+        bool logoutFirst;
+    };
+    const int flood = CSimServer::kReadsPerWakeup;
+    for (const Case& c :
+         {Case{"logout, login", 0, true}, Case{"login, logout", 0, false},
+          Case{"junk, logout, login", flood, true}, Case{"junk, login, logout", flood, false}}) {
+        SCOPED_TRACE(c.name);
+        SimProcessSettings settings;
+        settings.port = 0;
+        SimDevice dev;
+        CSimServer sim;
+        std::string error;
+        ASSERT_TRUE(sim.Start(settings, {dev}, error)) << error;
+        const std::uint16_t discovery = sim.DiscoveryPort();
+        LoopbackSocket client;
+        ASSERT_TRUE(client.Open("127.0.0.1"));
+        ASSERT_TRUE(client.SendTo(Request(op::Login, LoginPayloadFor(dev.mac)), "127.0.0.1", discovery));
+        const std::uint16_t commandPort = CommandPortOf(client.Receive());
+        ASSERT_NE(commandPort, 0);
+
+        // Nothing is read until Receive runs the event loop.
+        for (int i = 0; i < c.junk; ++i)
+            ASSERT_TRUE(client.SendTo(Bytes{0x4A, 0x55, 0x4E, 0x4B}, "127.0.0.1", discovery));
+        const auto logout = [&] { return client.SendTo(Request(op::Logout, {}), "127.0.0.1", commandPort); };
+        const auto login = [&] {
+            return client.SendTo(Request(op::Login, LoginPayloadFor(dev.mac)), "127.0.0.1", discovery);
+        };
+        ASSERT_TRUE(c.logoutFirst ? logout() && login() : login() && logout());
+
+        std::vector<std::uint8_t> answered;
+        for (int i = 0; i < 2; ++i) {
+            const auto d = client.Receive();
+            ASSERT_TRUE(d) << "answer " << i;
+            const auto a = ReadAnswer(*d);
+            ASSERT_TRUE(a);
+            EXPECT_EQ(ItemByte(a->payload, tlv::OtherResult), 1);
+            answered.push_back(a->header.opCode);
+        }
+        EXPECT_EQ(answered, c.logoutFirst ? (std::vector<std::uint8_t>{op::Logout, op::Login})
+                                          : (std::vector<std::uint8_t>{op::Login, op::Logout}));
+        EXPECT_EQ(sim.WithDevices([](std::vector<SimDevice>& d) { return d[0].loggedIn; }), c.logoutFirst);
+
+        // A command is served only within a session.
+        ASSERT_TRUE(client.SendTo(Request(op::GetConfig, simvec::kGetConfig), "127.0.0.1", commandPort));
+        const auto config = client.Receive(c.logoutFirst ? 5000 : 300);
+        EXPECT_EQ(config.has_value(), c.logoutFirst);
+        if (config) {
+            EXPECT_EQ(ReadAnswer(*config)->header.opCode, op::GetConfig);
+        }
+    }
 }
 
 // Delays and WPS events run on the server's timer, scaled by the time scale; the server runs on this thread.

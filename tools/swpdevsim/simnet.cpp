@@ -10,6 +10,7 @@
 #include <net/if.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace swpsim {
@@ -43,6 +44,8 @@ int NewSocket(std::string& error) {
     // Many clients (or one client with many requests) may arrive at once.
     const int size = 1 << 20;
     setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    // Receive times keep the arrival order across the sockets of one server.
+    setsockopt(fd, SOL_SOCKET, SO_TIMESTAMPNS, &on, sizeof on);
     return fd;
 }
 
@@ -53,6 +56,10 @@ bool Bind(int fd, std::uint32_t addr, std::uint16_t port, std::string& error) {
         return false;
     }
     return true;
+}
+
+std::uint64_t Nanoseconds(const timespec& t) {
+    return static_cast<std::uint64_t>(t.tv_sec) * 1000000000u + static_cast<std::uint64_t>(t.tv_nsec);
 }
 
 std::uint16_t BoundPort(int fd) {
@@ -87,8 +94,10 @@ bool ResolveInterface(const std::string& name, const std::string& bindAddress, N
         out.index = if_nametoindex(i->ifa_name);
         out.address = a;
         out.netmask = HostOrder(i->ifa_netmask);
-        out.broadcast = (i->ifa_flags & IFF_BROADCAST) && i->ifa_broadaddr ? HostOrder(i->ifa_broadaddr)
-                                                                           : (a | ~out.netmask);
+        out.broadcastCapable = (i->ifa_flags & IFF_BROADCAST) != 0;
+        out.broadcast = out.broadcastCapable && i->ifa_broadaddr && i->ifa_broadaddr->sa_family == AF_INET
+                            ? HostOrder(i->ifa_broadaddr)
+                            : 0;
         found = true;
         break;
     }
@@ -100,6 +109,16 @@ bool ResolveInterface(const std::string& name, const std::string& bindAddress, N
         return false;
     }
     return true;
+}
+
+std::optional<std::uint32_t> BroadcastDestination(const NetInterface& nif, bool tied) {
+    if (nif.broadcastCapable && nif.broadcast != 0 && nif.broadcast != nif.address) return nif.broadcast;
+    // A /31 has no broadcast address (its other address is the peer), a /32 no other host.
+    const bool pointToPoint = nif.netmask >= 0xFFFFFFFEu;
+    const std::uint32_t directed = nif.address | ~nif.netmask;
+    if (!pointToPoint && directed != nif.address) return directed;
+    if (tied) return INADDR_BROADCAST;
+    return std::nullopt;
 }
 
 CUdpPort::~CUdpPort() {
@@ -157,30 +176,43 @@ std::vector<int> CUdpPort::Fds() const {
     return fds;
 }
 
-long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, std::uint32_t& addr,
-                       std::uint16_t& port) const {
-    sockaddr_in from{};
+long CUdpPort::Receive(int fd, std::span<std::uint8_t> buffer, ReceivedFrom& from) const {
+    sockaddr_in sender{};
     iovec iov{buffer.data(), buffer.size()};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo)) + CMSG_SPACE(sizeof(timespec))];
     msghdr msg{};
-    msg.msg_name = &from;
-    msg.msg_namelen = sizeof from;
+    msg.msg_name = &sender;
+    msg.msg_namelen = sizeof sender;
     msg.msg_iov = &iov;
     msg.msg_iovlen = 1;
     msg.msg_control = control;
     msg.msg_controllen = sizeof control;
     const ssize_t n = recvmsg(fd, &msg, MSG_DONTWAIT | MSG_TRUNC);
     if (n < 0) return -1;
-    if (fd == m_broadcastFd) {
-        unsigned arrivedOn = 0;
-        for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c))
-            if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO)
-                arrivedOn = reinterpret_cast<const in_pktinfo*>(CMSG_DATA(c))->ipi_ifindex;
-        if (arrivedOn != m_ifindex) return 0;
+    unsigned arrivedOn = 0;
+    bool stamped = false;
+    for (cmsghdr* c = CMSG_FIRSTHDR(&msg); c; c = CMSG_NXTHDR(&msg, c)) {
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+            in_pktinfo info;
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            arrivedOn = static_cast<unsigned>(info.ipi_ifindex);
+        } else if (c->cmsg_level == SOL_SOCKET && c->cmsg_type == SCM_TIMESTAMPNS) {
+            timespec t;
+            std::memcpy(&t, CMSG_DATA(c), sizeof t);
+            from.stampNs = Nanoseconds(t);
+            stamped = true;
+        }
     }
+    if (!stamped) {
+        // Without a kernel time the read time is the best order there is.
+        timespec t{};
+        clock_gettime(CLOCK_REALTIME, &t);
+        from.stampNs = Nanoseconds(t);
+    }
+    if (fd == m_broadcastFd && arrivedOn != m_ifindex) return 0;
     // A datagram larger than the buffer is cut by the kernel; hand on only what was read.
-    addr = ntohl(from.sin_addr.s_addr);
-    port = ntohs(from.sin_port);
+    from.addr = ntohl(sender.sin_addr.s_addr);
+    from.port = ntohs(sender.sin_port);
     return std::min<long>(static_cast<long>(n), static_cast<long>(buffer.size()));
 }
 

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <poll.h>
 
 namespace swpsim {
 
@@ -36,8 +38,6 @@ bool CSimServer::Start(const SimProcessSettings& settings, std::vector<SimDevice
     Stop();
     m_settings = settings;
     if (!ResolveInterface(settings.interfaceName, settings.bindAddress, m_nif, error)) return false;
-    m_broadcast = m_nif.broadcast;
-    if (!settings.broadcastAddress.empty()) ParseIpv4(settings.broadcastAddress, m_broadcast);
     m_core = std::make_unique<CSimCore>(std::move(devices));
     m_announced.assign(m_core->Devices().size(), 0);
     m_core->SetLog([this](const std::string& line) { Log(line); });
@@ -62,23 +62,46 @@ bool CSimServer::Start(const SimProcessSettings& settings, std::vector<SimDevice
         return false;
     }
     m_discoveryPort = discovery->port.Port();
-    // A broadcast address outside the interface's subnet would only be safe from a socket tied to it.
-    const bool inSubnet = (m_broadcast & m_nif.netmask) == (m_nif.address & m_nif.netmask);
-    if (!discovery->port.TiedToInterface() && !inSubnet) {
-        error = "broadcast address " + Ipv4Text(m_broadcast) + " is outside " + m_nif.name +
-                "'s subnet and the sockets cannot be tied to the interface";
+    if (!ChooseBroadcast(discovery->port.TiedToInterface(), error)) {
         Stop();
         return false;
     }
     Log("serving " + std::to_string(m_core->Devices().size()) + " device(s) on " + m_nif.name + " " +
         Ipv4Text(m_nif.address) + " port " + std::to_string(m_discoveryPort) +
-        (discovery->port.TiedToInterface() ? " (tied to the interface)" : " (address-bound)"));
+        (discovery->port.TiedToInterface() ? " (tied to the interface)" : " (address-bound)") +
+        ", broadcast answers to " + (m_broadcast != 0 ? Ipv4Text(m_broadcast) : "the sender"));
+    return true;
+}
+
+bool CSimServer::ChooseBroadcast(bool tied, std::string& error) {
+    m_broadcast = 0;
+    if (m_settings.broadcastAddress.empty()) {
+        const auto chosen = BroadcastDestination(m_nif, tied);
+        if (!chosen) {
+            Log(m_nif.name + " " + Ipv4Text(m_nif.address) +
+                " has no broadcast address and the sockets cannot be tied to it: broadcast answers go by "
+                "unicast to the sender");
+            return true;
+        }
+        m_broadcast = *chosen;
+    } else if (!ParseIpv4(m_settings.broadcastAddress, m_broadcast)) {
+        error = "bad broadcast address " + m_settings.broadcastAddress;
+        return false;
+    }
+    // A broadcast address outside the interface's subnet would only be safe from a socket tied to it.
+    const bool inSubnet = (m_broadcast & m_nif.netmask) == (m_nif.address & m_nif.netmask);
+    if (!tied && !inSubnet) {
+        error = "broadcast address " + Ipv4Text(m_broadcast) + " is outside " + m_nif.name +
+                "'s subnet and the sockets cannot be tied to the interface";
+        return false;
+    }
     return true;
 }
 
 void CSimServer::Stop() {
     m_timer.stop();
     m_pending.clear();
+    m_held.clear();
     m_discovery.reset();
     m_commandPorts.clear();
     m_running = false;
@@ -99,7 +122,7 @@ CSimServer::Listener* CSimServer::OpenListener(int device, std::uint16_t port, s
     Listener* raw = l.get();
     for (int fd : l->port.Fds()) {
         auto n = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        connect(n.get(), &QSocketNotifier::activated, this, [this, raw, fd] { ReadReady(raw, fd); });
+        connect(n.get(), &QSocketNotifier::activated, this, &CSimServer::ReadReady);
         l->notifiers.push_back(std::move(n));
     }
     if (device == kDiscoveryListener)
@@ -109,23 +132,89 @@ CSimServer::Listener* CSimServer::OpenListener(int device, std::uint16_t port, s
     return raw;
 }
 
-void CSimServer::ReadReady(Listener* listener, int fd) {
-    static thread_local std::array<std::uint8_t, 65536> buffer;
-    // A bounded batch per wake-up keeps timers and other sockets served under a flood.
-    for (int i = 0; i < 256 && m_running; ++i) {
-        std::uint32_t addr = 0;
-        std::uint16_t port = 0;
-        const long n = listener->port.Receive(fd, buffer, addr, port);
-        if (n < 0) break;
-        if (n == 0) continue;
-        std::vector<Outgoing> outs;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            outs = m_core->Handle(std::span(buffer.data(), static_cast<std::size_t>(n)), {addr, port},
-                                  listener->device, ProductNow());
+// A device handles what it receives in arrival order, whatever port it came to: a logout to the command
+// port and a login right after it to the discovery port must not swap. So every wake-up reads all sockets
+// and handles the datagrams by kernel receive time. A socket cut short by the read bound may still hold
+// datagrams older than some already read from other sockets; those later ones wait for the next round.
+void CSimServer::ReadReady() {
+    if (!m_running) return;
+    struct Source {
+        const Listener* listener;
+        int fd;
+    };
+    std::vector<Source> sources;
+    std::vector<pollfd> polls;
+    const auto add = [&](const Listener* l) {
+        for (int fd : l->port.Fds()) {
+            sources.push_back({l, fd});
+            polls.push_back({fd, POLLIN, 0});
         }
-        Dispatch(std::move(outs));
+    };
+    if (m_discovery) add(m_discovery.get());
+    for (const auto& [device, l] : m_commandPorts)
+        add(l.get());
+    if (poll(polls.data(), polls.size(), 0) < 0) return; // the notifiers call again
+    const auto readable = static_cast<int>(
+        std::count_if(polls.begin(), polls.end(), [](const pollfd& p) { return p.revents != 0; }));
+    const int perSocket = std::max(1, kReadsPerWakeup / std::max(1, readable));
+
+    static thread_local std::array<std::uint8_t, 65536> buffer;
+    std::uint64_t horizon = UINT64_MAX; // what came later than this may follow a datagram still queued
+    bool cut = false;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        if (polls[i].revents == 0) continue;
+        int reads = 0;
+        std::uint64_t last = 0;
+        for (; reads < perSocket; ++reads) {
+            ReceivedFrom from;
+            const long n = sources[i].listener->port.Receive(sources[i].fd, buffer, from);
+            if (n < 0) break;
+            last = from.stampNs;
+            if (n == 0) continue;
+            m_held.push_back({from.stampNs,
+                              sources[i].listener->device,
+                              {from.addr, from.port},
+                              Bytes(buffer.begin(), buffer.begin() + n)});
+        }
+        if (reads == perSocket) {
+            cut = true;
+            horizon = std::min(horizon, last);
+        }
     }
+    // Under a flood on one socket the others' datagrams would pile up; past a bound order yields to memory.
+    if (m_held.size() > 4 * static_cast<std::size_t>(kReadsPerWakeup)) horizon = UINT64_MAX;
+    // Stable: datagrams with equal times keep the order they were read in, one socket's its queue order.
+    std::stable_sort(m_held.begin(), m_held.end(),
+                     [](const Received& a, const Received& b) { return a.stampNs < b.stampNs; });
+    const auto due = std::upper_bound(m_held.begin(), m_held.end(), horizon,
+                                      [](std::uint64_t h, const Received& r) { return h < r.stampNs; });
+    std::vector<Received> now(std::make_move_iterator(m_held.begin()), std::make_move_iterator(due));
+    m_held.erase(m_held.begin(), due);
+    for (const Received& r : now) {
+        if (!m_running) return;
+        HandleReceived(r);
+    }
+    // A socket cut short is read again soon, after other events had their turn, even if its notifier stays
+    // quiet because the bound took exactly its last datagram.
+    if (cut && m_running && !m_readQueued) {
+        m_readQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_readQueued = false;
+                ReadReady();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void CSimServer::HandleReceived(const Received& r) {
+    std::vector<Outgoing> outs;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        outs = m_core->Handle(r.bytes, r.from, r.listener, ProductNow());
+    }
+    Dispatch(std::move(outs));
 }
 
 void CSimServer::Dispatch(std::vector<Outgoing> outs) {
@@ -145,7 +234,7 @@ void CSimServer::Send(const Outgoing& o) {
     const Listener* via = m_discovery.get();
     if (const auto it = m_commandPorts.find(o.via); it != m_commandPorts.end()) via = it->second.get();
     if (!via) return;
-    const std::uint32_t addr = o.broadcast ? m_broadcast : o.to.addr;
+    const std::uint32_t addr = o.broadcast && m_broadcast != 0 ? m_broadcast : o.to.addr;
     std::string error;
     if (via->port.Send(o.bytes, addr, o.to.port, error))
         Log("sent " + o.what + " (" + std::to_string(o.bytes.size()) + " bytes) to " + Ipv4Text(addr) + ":" +

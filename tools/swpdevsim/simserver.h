@@ -28,6 +28,9 @@ public:
     explicit CSimServer(QObject* parent = nullptr);
     ~CSimServer() override;
 
+    // Datagrams read from all sockets together on one wake-up; what is left waits for the next one.
+    static constexpr int kReadsPerWakeup = 256;
+
     // Opens the discovery port and starts serving on the calling thread's event loop.
     bool Start(const SimProcessSettings& settings, std::vector<SimDevice> devices, std::string& error);
     // Closes every socket and drops every answer and event still waiting to leave.
@@ -40,6 +43,7 @@ public:
 
     std::uint16_t DiscoveryPort() const { return m_discoveryPort; }
     const NetInterface& Interface() const { return m_nif; }
+    // Where broadcast answers go; 0 when the interface offers no safe broadcast (they go by unicast).
     std::uint32_t BroadcastAddress() const { return m_broadcast; }
     // The command port a device announced at its last login; 0 before any.
     std::uint16_t CommandPort(int device) const;
@@ -56,8 +60,17 @@ private:
         CUdpPort port;
         std::vector<std::unique_ptr<QSocketNotifier>> notifiers;
     };
+    // A datagram read but not yet handled.
+    struct Received {
+        std::uint64_t stampNs = 0;
+        int listener = kDiscoveryListener;
+        Endpoint from;
+        Bytes bytes;
+    };
     Listener* OpenListener(int device, std::uint16_t port, std::string& error);
-    void ReadReady(Listener* listener, int fd);
+    bool ChooseBroadcast(bool tied, std::string& error);
+    void ReadReady();
+    void HandleReceived(const Received& r);
     void Dispatch(std::vector<Outgoing> outs);
     void Send(const Outgoing& out);
     void ArmTimer();
@@ -77,6 +90,8 @@ private:
     std::map<int, std::unique_ptr<Listener>> m_commandPorts;
     std::vector<std::uint16_t> m_announced;           // under m_mutex
     std::multimap<std::uint64_t, Outgoing> m_pending; // by real due time, in order of scheduling
+    std::vector<Received> m_held;                     // read, waiting for earlier ones still queued
+    bool m_readQueued = false;
     QTimer m_timer;
     QElapsedTimer m_clock;
     std::function<void(const std::string&)> m_logSink;

@@ -96,7 +96,7 @@ const std::vector<Key>& Keys() {
              return true;
          }},
         {"broadcast-address", "ADDR",
-         "where broadcast answers go (default: the interface's subnet broadcast, 127.255.255.255 on "
+         "where broadcast answers go (default: the interface's broadcast address, 127.255.255.255 on "
          "loopback)",
          true,
          [](SimSettings& s, SimDevice&, const std::string& v) {
@@ -613,7 +613,10 @@ std::string HelpText() {
         "\n"
         "It serves only the interface it is given (loopback by default): sockets are tied to that "
         "interface,\n"
-        "and broadcast answers go to its subnet broadcast address. When it is ready it prints one line\n"
+        "and broadcast answers go to its broadcast address. An address without one (added without a\n"
+        "broadcast) uses its subnet's last address; a /31 or /32 the limited broadcast 255.255.255.255\n"
+        "while the sockets are tied, otherwise such answers go by unicast to the sender. Datagrams are\n"
+        "handled in the order they arrived, across all ports. When it is ready it prints one line\n"
         "  READY port=N devices=N interface=NAME address=ADDR\n"
         "to standard output. It stops on SIGINT or SIGTERM.\n"
         "\n"
