@@ -163,8 +163,8 @@ TEST_F(E2ETest, RefusedSetReportsResultZero) {
 TEST_F(E2ETest, LostRequestIsRecoveredByOneLogoutAndLogin) {
     CLogCapture log;
     // The logout (to the command port) and the new login (to the discovery port) leave back to back; the
-    // simulator may take them in either order, so it serves commands without asking for a login here.
-    StartSim({"--fault.set-mode=drop,times:1", "--require-login=0"});
+    // repeated request needs the new session.
+    StartSim({"--fault.set-mode=drop,times:1"});
     ASSERT_TRUE(DiscoverAndLogin().Result(1));
     TickClock::SetTimeScale(20); // the 28 s wait runs out in 1.4 s
     EXPECT_TRUE(RunWithLogin(UDP_REQ_SET_MODE, [&] { Engine->SendSetMode(28000, DEVICE_WBRIDGE); }));
