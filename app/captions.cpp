@@ -17,8 +17,12 @@
 namespace {
 const char* const kContainerProperty = "corvanaContainer";
 
-QString qs(const std::string& s) { return QString::fromUtf8(s); }
-std::string ss(const QString& s) { return s.toStdString(); }
+QString qs(const std::string& s) {
+    return QString::fromUtf8(s);
+}
+std::string ss(const QString& s) {
+    return s.toStdString();
+}
 
 // Plain containers (group boxes, bare widgets and frames) hold controls the window owns; other widgets'
 // children are their own internals (scroll bars, viewports) and nested pages own theirs.
@@ -50,22 +54,29 @@ std::vector<int> positionNumbers(const std::string& value) {
         if (item.empty()) return;
         size_t i = (item[0] == '-' || item[0] == '+') ? 1 : 0;
         bool ok = i < item.size() && item.size() - i <= 9;
-        for (size_t k = i; ok && k < item.size(); ++k) ok = item[k] >= '0' && item[k] <= '9';
+        for (size_t k = i; ok && k < item.size(); ++k)
+            ok = item[k] >= '0' && item[k] <= '9';
         if (ok && numbers.size() < 16) numbers.push_back(std::stoi(item));
         item.clear();
     };
     for (char c : value) {
-        if (c == ',' || c == ' ' || c == '\t') flush();
-        else item += c;
+        if (c == ',' || c == ' ' || c == '\t')
+            flush();
+        else
+            item += c;
     }
     flush();
     return numbers;
 }
 } // namespace
 
-void MarkAsContainer(QWidget* widget) { widget->setProperty(kContainerProperty, true); }
+void MarkAsContainer(QWidget* widget) {
+    widget->setProperty(kContainerProperty, true);
+}
 
-bool IsContainer(const QObject* object) { return object && object->property(kContainerProperty).toBool(); }
+bool IsContainer(const QObject* object) {
+    return object && object->property(kContainerProperty).toBool();
+}
 
 std::string PadCaption(const std::string& text) {
     if (text.empty()) return text;

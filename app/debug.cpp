@@ -70,8 +70,8 @@ void CDebug::WriteLine(const std::string& text) {
     localtime_r(&tv.tv_sec, &local);
     const auto tid = static_cast<unsigned long>(syscall(SYS_gettid));
     char prefix[64];
-    const int n = std::snprintf(prefix, sizeof prefix, "(%02d:%02d:%02d:%03d 0x%lX) ", local.tm_hour, local.tm_min,
-                                local.tm_sec, static_cast<int>(tv.tv_usec / 1000), tid);
+    const int n = std::snprintf(prefix, sizeof prefix, "(%02d:%02d:%02d:%03d 0x%lX) ", local.tm_hour,
+                                local.tm_min, local.tm_sec, static_cast<int>(tv.tv_usec / 1000), tid);
     std::string line;
     line.reserve(static_cast<size_t>(n) + text.size() + 2);
     line.append(prefix, static_cast<size_t>(n)).append(text).append("\r\n");
@@ -88,7 +88,9 @@ CDebug& DebugLog() {
     return r ? *r : log;
 }
 
-void RedirectLog(CDebug* log) { g_redirect = log; }
+void RedirectLog(CDebug* log) {
+    g_redirect = log;
+}
 
 namespace {
 // The log is opened during static initialisation, so "== START LOG ==" is written even by a run that logs
@@ -96,7 +98,9 @@ namespace {
 [[maybe_unused]] CDebug& g_openedAtStart = DebugLog();
 } // namespace
 
-void LogText(const std::string& text) { DebugLog().WriteLine(text); }
+void LogText(const std::string& text) {
+    DebugLog().WriteLine(text);
+}
 
 void Log(const char* format, ...) {
     CDebug& log = DebugLog();

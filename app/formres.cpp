@@ -55,7 +55,8 @@ QImage builtIn(const QString& file) {
 const std::vector<std::string>& TFormRes::Names() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> n;
-        for (const auto& p : kPictures) n.emplace_back(p.Name);
+        for (const auto& p : kPictures)
+            n.emplace_back(p.Name);
         return n;
     }();
     return names;
@@ -64,8 +65,10 @@ const std::vector<std::string>& TFormRes::Names() {
 TFormRes::TFormRes(QObject* owner) : QObject(owner) {
     setObjectName(QStringLiteral("FormRes"));
     GuardedCall([this] {
-        for (const auto& p : kPictures) m_images.emplace_back(p.Name, builtIn(QString::fromLatin1(p.File)));
-        for (int i = 0; i < 9; ++i) m_types.push_back(builtIn(QStringLiteral("ImgsType%1.png").arg(i)));
+        for (const auto& p : kPictures)
+            m_images.emplace_back(p.Name, builtIn(QString::fromLatin1(p.File)));
+        for (int i = 0; i < 9; ++i)
+            m_types.push_back(builtIn(QStringLiteral("ImgsType%1.png").arg(i)));
     });
     // An unreadable replacement is shown like any error of a window's creation; start-up goes on.
     GuardedCall([this] { LoadReplacements(); });
@@ -77,7 +80,9 @@ QImage TFormRes::Image(const std::string& name) const {
     return {};
 }
 
-QImage TFormRes::SortArrow(bool up) const { return builtIn(up ? QStringLiteral("IncBMP.bmp") : QStringLiteral("DecBMP.bmp")); }
+QImage TFormRes::SortArrow(bool up) const {
+    return builtIn(up ? QStringLiteral("IncBMP.bmp") : QStringLiteral("DecBMP.bmp"));
+}
 
 QImage TFormRes::LoadPictureFile(const std::string& path) {
     const QString ext = QFileInfo(QString::fromUtf8(path)).suffix().toLower();
@@ -87,7 +92,8 @@ QImage TFormRes::LoadPictureFile(const std::string& path) {
         QImageReader reader(QString::fromUtf8(path), ext.toLatin1());
         reader.setAllocationLimit(256);
         QImage img = reader.read();
-        if (img.isNull()) throw EAppError("Cannot read picture " + path + ": " + reader.errorString().toStdString());
+        if (img.isNull())
+            throw EAppError("Cannot read picture " + path + ": " + reader.errorString().toStdString());
         return img;
     }
     throw EAppError("Unsupported picture file type: " + path);

@@ -13,23 +13,31 @@ struct DisplayString {
 // The [String] keys in their order; the position inside a group is the code of the profile field.
 constexpr DisplayString kSecurity[] = {
     {"SecurityNone", "None"}, {"SecurityWEP", "WEP"}, {"SecurityWPAPSK", "WPA-PSK"}, {"SecurityWPA", "WPA"}};
-constexpr DisplayString kAuthen[] = {{"AuthenOpen", "Open"}, {"AuthenShared", "Shared"}, {"AuthenAuto", "Auto"}};
+constexpr DisplayString kAuthen[] = {
+    {"AuthenOpen", "Open"}, {"AuthenShared", "Shared"}, {"AuthenAuto", "Auto"}};
 constexpr DisplayString kWepLen[] = {{"WEP64", "64 bit"}, {"WEP128", "128 bit"}};
 constexpr DisplayString kWpaMode[] = {
     {"WPA_WPA", "WPA Only"}, {"WPA_WPA2", "WPA2 Only"}, {"WPA_WPAAuto", "WPA or WPA2"}};
-constexpr DisplayString kCipher[] = {{"CipherTKIP", "TKIP"}, {"CipherAES", "AES"}, {"CipherAuto", "TKIP and AES"}};
-constexpr DisplayString kWlMode[] = {
-    {"WirlessMode_BG", "2.4GHz 802.11 b/g mixed mode"},   {"WirlessMode_B", "2.4GHz 802.11 b only"},
-    {"WirlessMode_A", "2.4GHz 802.11 a only"},            {"WirlessMode_ABG", "2.4GHz 802.11 a/b/g mixed mode"},
-    {"WirlessMode_G", "2.4GHz 802.11 g only"},            {"WirlessMode_ABGN", "2.4GHz 802.11 a/b/g/n mixed mode"},
-    {"WirlessMode_N", "2.4GHz 802.11 n only"},            {"WirlessMode_GN", "2.4GHz 802.11 g/n mixed mode"},
-    {"WirlessMode_AN", "2.4GHz 802.11 a/n mixed mode"},   {"WirlessMode_BGN", "2.4GHz 802.11 b/g/n mixed mode"}};
+constexpr DisplayString kCipher[] = {
+    {"CipherTKIP", "TKIP"}, {"CipherAES", "AES"}, {"CipherAuto", "TKIP and AES"}};
+constexpr DisplayString kWlMode[] = {{"WirlessMode_BG", "2.4GHz 802.11 b/g mixed mode"},
+                                     {"WirlessMode_B", "2.4GHz 802.11 b only"},
+                                     {"WirlessMode_A", "2.4GHz 802.11 a only"},
+                                     {"WirlessMode_ABG", "2.4GHz 802.11 a/b/g mixed mode"},
+                                     {"WirlessMode_G", "2.4GHz 802.11 g only"},
+                                     {"WirlessMode_ABGN", "2.4GHz 802.11 a/b/g/n mixed mode"},
+                                     {"WirlessMode_N", "2.4GHz 802.11 n only"},
+                                     {"WirlessMode_GN", "2.4GHz 802.11 g/n mixed mode"},
+                                     {"WirlessMode_AN", "2.4GHz 802.11 a/n mixed mode"},
+                                     {"WirlessMode_BGN", "2.4GHz 802.11 b/g/n mixed mode"}};
 
 template <size_t N> void setDefaults(std::string (&dst)[N], const DisplayString (&table)[N]) {
-    for (size_t i = 0; i < N; ++i) dst[i] = table[i].Default;
+    for (size_t i = 0; i < N; ++i)
+        dst[i] = table[i].Default;
 }
 template <size_t N> void readStrings(CGlobalVar& g, std::string (&dst)[N], const DisplayString (&table)[N]) {
-    for (size_t i = 0; i < N; ++i) dst[i] = g.ReadIni("String", table[i].Key, dst[i]);
+    for (size_t i = 0; i < N; ++i)
+        dst[i] = g.ReadIni("String", table[i].Key, dst[i]);
 }
 } // namespace
 
@@ -52,7 +60,9 @@ bool CGlobalVar::ReadIniBool(const char* section, const char* key, bool def) {
     return IniFile ? IniFile->ReadBool(section, key, def) : def;
 }
 
-bool CGlobalVar::LoadConfig() { return LoadConfig(ModuleFileName()); }
+bool CGlobalVar::LoadConfig() {
+    return LoadConfig(ModuleFileName());
+}
 
 bool CGlobalVar::LoadConfig(const std::string& programPath) {
     AppPath = ExtractFilePath(programPath);

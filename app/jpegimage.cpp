@@ -43,12 +43,14 @@ bool decode(const unsigned char* data, size_t size, QImage* out, char* message, 
     info.out_color_space = JCS_EXT_RGBX;
     jpeg_start_decompress(&info);
     // Skin pictures are small; a header claiming a huge picture is treated as damage, not allocated.
-    if (info.output_width == 0 || info.output_height == 0 || info.output_width > 8192 || info.output_height > 8192) {
+    if (info.output_width == 0 || info.output_height == 0 || info.output_width > 8192 ||
+        info.output_height > 8192) {
         jpeg_destroy_decompress(&info);
         std::snprintf(message, messageSize, "picture size out of range");
         return false;
     }
-    *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGBX8888);
+    *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                  QImage::Format_RGBX8888);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = out->scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);
@@ -73,6 +75,6 @@ QImage LoadJpegFile(const std::string& path) {
     if (!f.open(QIODevice::ReadOnly)) throw EAppError("Cannot open picture file " + path);
     if (f.size() > (64 << 20)) throw EAppError("Picture file too large: " + path);
     const QByteArray bytes = f.readAll();
-    return DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<size_t>(bytes.size()),
-                      path);
+    return DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                      static_cast<size_t>(bytes.size()), path);
 }

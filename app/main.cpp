@@ -10,7 +10,8 @@
 #include <vector>
 
 namespace {
-// Takes "--interface NAME" (repeatable; may name loopback) out of the arguments: only those adapters are used.
+// Takes "--interface NAME" (repeatable; may name loopback) out of the arguments: only those adapters are
+// used.
 std::vector<std::string> takeInterfaceOptions(int& argc, char** argv) {
     std::vector<std::string> names;
     int kept = 1;

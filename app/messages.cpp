@@ -47,7 +47,9 @@ void ShowMessageText(const std::string& text) {
     Prompt::Service().MessageBox(PromptKind::Information, text, g_Var.MsgTitle);
 }
 
-void ShowMessage(const char* key) { ShowMessageText(MessageText(key)); }
+void ShowMessage(const char* key) {
+    ShowMessageText(MessageText(key));
+}
 
 bool AskQuestion(const char* key) {
     return Prompt::Service().MessageBox(PromptKind::Question, MessageText(key), g_Var.MsgTitle) == IDYES;

@@ -15,7 +15,9 @@ template <size_t N> void CopyText(char (&dst)[N], std::string_view src) {
     std::memcpy(dst, src.data(), src.size() < N - 1 ? src.size() : N - 1);
 }
 // The text held in a terminated field (never reads past the field).
-template <size_t N> std::string_view FieldText(const char (&field)[N]) { return {field, strnlen(field, N)}; }
+template <size_t N> std::string_view FieldText(const char (&field)[N]) {
+    return {field, strnlen(field, N)};
+}
 
 struct tag_DEVICE_INFO {
     std::uint32_t LocalIP = 0;

@@ -3,8 +3,8 @@
 #include "app/debug.h"
 #include "app/formres.h"
 #include "app/globalvar.h"
-#include "platform/guardedapplication.h"
 #include "platform/fonts.h"
+#include "platform/guardedapplication.h"
 #include "platform/namedmutex.h"
 #include "platform/termsignal.h"
 
@@ -12,10 +12,12 @@
 #include <QWidget>
 #include <memory>
 
-int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& windows, const TStartupOptions& options) {
+int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& windows,
+               const TStartupOptions& options) {
     // A stop request from the session ends the loop like closing the start menu does.
     TermSignals::Catch();
-    const bool loaded = options.ProgramPath.empty() ? g_Var.LoadConfig() : g_Var.LoadConfig(options.ProgramPath);
+    const bool loaded =
+        options.ProgramPath.empty() ? g_Var.LoadConfig() : g_Var.LoadConfig(options.ProgramPath);
     if (!loaded) return 0;
 
     CNamedMutex mutex;
@@ -58,7 +60,8 @@ int RunStartup(int& argc, char** argv, const std::vector<TWindowFactory>& window
         TApplication::Instance().HandleCurrentException();
     }
 
-    for (auto it = created.rbegin(); it != created.rend(); ++it) delete *it;
+    for (auto it = created.rbegin(); it != created.rend(); ++it)
+        delete *it;
     TApplication::Instance().SetMainForm(nullptr);
     delete FormRes;
     FormRes = nullptr;

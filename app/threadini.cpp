@@ -29,9 +29,13 @@ std::string readFileBounded(const std::string& path) {
 }
 
 std::string_view trim(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    };
+    while (!s.empty() && blank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && blank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
@@ -100,7 +104,8 @@ bool CIniReader::SectionExists(const std::string& section) const {
     return found;
 }
 
-std::string CIniReader::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
+std::string CIniReader::ReadString(const std::string& section, const std::string& key,
+                                   const std::string& def) const {
     std::string value;
     return Lookup(section, key, value) ? value : def.substr(0, MaxValueLength);
 }
@@ -126,10 +131,14 @@ int CIniReader::ParseInteger(const std::string& text, int def) {
     unsigned long long v = 0;
     for (char c : s) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return def;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return def;
         v = v * static_cast<unsigned>(base) + static_cast<unsigned>(d);
         if (v > 0xFFFFFFFFull) return def;
     }
@@ -177,13 +186,15 @@ void CThreadIni::Unlock() {
     m_mutex.unlock();
 }
 
-std::string CThreadIni::ReadString(const std::string& section, const std::string& key, const std::string& def) {
+std::string CThreadIni::ReadString(const std::string& section, const std::string& key,
+                                   const std::string& def) {
     CIniLock lock(*this);
     return lock.Reader().ReadString(section, key, def);
 }
 
 std::string CThreadIni::ReadString(const char* section, const char* key, const char* def) {
-    return ReadString(std::string(section ? section : ""), std::string(key ? key : ""), std::string(def ? def : ""));
+    return ReadString(std::string(section ? section : ""), std::string(key ? key : ""),
+                      std::string(def ? def : ""));
 }
 
 bool CThreadIni::ReadBool(const std::string& section, const std::string& key, bool def) {

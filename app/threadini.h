@@ -6,7 +6,8 @@
 #include <string>
 
 // Reads one ini file afresh on every call: names compared without case, first match wins, blanks around the
-// value dropped, one pair of enclosing quotes removed, values cut to 2047 characters. Bytes pass through as is.
+// value dropped, one pair of enclosing quotes removed, values cut to 2047 characters. Bytes pass through as
+// is.
 class CIniReader {
 public:
     explicit CIniReader(std::string fileName) : m_fileName(std::move(fileName)) {}
@@ -38,7 +39,8 @@ public:
     // Holds the lock until Unlock; the caller reads directly from the returned reader.
     virtual CIniReader& Lock();
     virtual void Unlock();
-    virtual std::string ReadString(const std::string& section, const std::string& key, const std::string& def);
+    virtual std::string ReadString(const std::string& section, const std::string& key,
+                                   const std::string& def);
     virtual std::string ReadString(const char* section, const char* key, const char* def);
     virtual bool ReadBool(const std::string& section, const std::string& key, bool def);
 

@@ -4,7 +4,8 @@
 
 std::string MacToStr(const std::uint8_t* mac) {
     char buf[18];
-    std::snprintf(buf, sizeof buf, "%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    std::snprintf(buf, sizeof buf, "%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
+                  mac[5]);
     return buf;
 }
 
@@ -21,6 +22,7 @@ bool IsValidWpsPin(std::string_view text) {
     // Right-aligned into eight digits, so a 4-digit text weighs its digits 3, 1, 3, 1 as well.
     int sum = 0;
     const size_t pad = 8 - text.size();
-    for (size_t i = 0; i < text.size(); ++i) sum += (text[i] - '0') * (((pad + i) % 2 == 0) ? 3 : 1);
+    for (size_t i = 0; i < text.size(); ++i)
+        sum += (text[i] - '0') * (((pad + i) % 2 == 0) ? 3 : 1);
     return sum % 10 == 0;
 }

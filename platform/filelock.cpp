@@ -16,7 +16,9 @@ int lockOrClose(int fd) {
 } // namespace
 
 namespace FileLock {
-int OpenExistingLocked(const std::string& path) { return lockOrClose(open(path.c_str(), O_RDWR | O_CLOEXEC)); }
+int OpenExistingLocked(const std::string& path) {
+    return lockOrClose(open(path.c_str(), O_RDWR | O_CLOEXEC));
+}
 
 int CreateNewLocked(const std::string& path) {
     return lockOrClose(open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644));

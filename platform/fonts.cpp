@@ -14,7 +14,8 @@ QString RegisterAppFont() {
     static bool done = false;
     if (done) return family();
     done = true;
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"}) {
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"}) {
         if (!QFile::exists(QString::fromLatin1(file))) continue;
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         if (id < 0) continue;
@@ -22,7 +23,7 @@ QString RegisterAppFont() {
         if (!fams.isEmpty()) {
             family() = fams.first();
             const QString bold = QString::fromLatin1(file).replace(QStringLiteral("tahoma.ttf"),
-                                                                     QStringLiteral("tahomabd.ttf"));
+                                                                   QStringLiteral("tahomabd.ttf"));
             if (QFile::exists(bold)) QFontDatabase::addApplicationFont(bold);
             break;
         }
@@ -30,4 +31,6 @@ QString RegisterAppFont() {
     return family();
 }
 
-QString AppFontFamily() { return family(); }
+QString AppFontFamily() {
+    return family();
+}

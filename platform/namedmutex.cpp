@@ -7,14 +7,17 @@
 #include <cerrno>
 #include <cstdlib>
 
-CNamedMutex::~CNamedMutex() { Close(); }
+CNamedMutex::~CNamedMutex() {
+    Close();
+}
 
 std::string CNamedMutex::LockFilePath(const std::string& name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     std::string dir = runtime && *runtime ? runtime : "/tmp";
     // A mutex name may hold characters a file name cannot; map them to '_'.
     std::string file;
-    for (char c : name) file += (c == '/' || c == '\0') ? '_' : c;
+    for (char c : name)
+        file += (c == '/' || c == '\0') ? '_' : c;
     return dir + "/" + file + ".lock";
 }
 

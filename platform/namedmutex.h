@@ -1,4 +1,5 @@
-// Named single-instance marker: an flock on a lock file named after the mutex in $XDG_RUNTIME_DIR (else /tmp).
+// Named single-instance marker: an flock on a lock file named after the mutex in $XDG_RUNTIME_DIR (else
+// /tmp).
 #pragma once
 
 #include <string>

@@ -22,9 +22,10 @@ public:
     virtual ~IPromptService() = default;
     // Returns IDOK, IDYES or IDNO.
     virtual int MessageBox(PromptKind kind, const std::string& text, const std::string& caption) = 0;
-    // Asks for a file to save; empty when cancelled. `filter` is a Qt name filter such as "Text files (*.txt)".
-    virtual std::string SaveDialog(QWidget* parent, const std::string& fileName, const std::string& defaultExt,
-                                   const std::string& filter) = 0;
+    // Asks for a file to save; empty when cancelled. `filter` is a Qt name filter such as "Text files
+    // (*.txt)".
+    virtual std::string SaveDialog(QWidget* parent, const std::string& fileName,
+                                   const std::string& defaultExt, const std::string& filter) = 0;
     // Lets the user set up `printer`; false when cancelled.
     virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
 };

@@ -57,4 +57,6 @@ public:
 };
 } // namespace
 
-std::unique_ptr<IPromptService> MakeQtPromptService() { return std::make_unique<QtPromptService>(); }
+std::unique_ptr<IPromptService> MakeQtPromptService() {
+    return std::make_unique<QtPromptService>();
+}

@@ -9,7 +9,8 @@ int CScriptedPrompt::MessageBox(PromptKind kind, const std::string& text, const 
     return a;
 }
 
-std::string CScriptedPrompt::SaveDialog(QWidget*, const std::string&, const std::string&, const std::string&) {
+std::string CScriptedPrompt::SaveDialog(QWidget*, const std::string&, const std::string&,
+                                        const std::string&) {
     if (SavePaths.empty()) return {};
     auto p = SavePaths.front();
     SavePaths.pop_front();
@@ -29,4 +30,6 @@ CScriptedPromptGuard::CScriptedPromptGuard() {
     m_previous = Prompt::Install(std::move(p));
 }
 
-CScriptedPromptGuard::~CScriptedPromptGuard() { Prompt::Install(std::move(m_previous)); }
+CScriptedPromptGuard::~CScriptedPromptGuard() {
+    Prompt::Install(std::move(m_previous));
+}

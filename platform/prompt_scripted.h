@@ -1,4 +1,5 @@
-// A prompt service for tests: records every prompt and answers from a script (Yes/OK when the script is empty).
+// A prompt service for tests: records every prompt and answers from a script (Yes/OK when the script is
+// empty).
 #pragma once
 
 #include "platform/prompt.h"
@@ -22,9 +23,9 @@ public:
     bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 
     std::vector<Record> Shown;
-    std::deque<int> Answers;           // next message-box answers
-    std::deque<std::string> SavePaths; // next save-dialog answers ("" = cancel)
-    std::deque<bool> PrintAnswers;     // next print-dialog answers
+    std::deque<int> Answers;                   // next message-box answers
+    std::deque<std::string> SavePaths;         // next save-dialog answers ("" = cancel)
+    std::deque<bool> PrintAnswers;             // next print-dialog answers
     std::function<void(const Record&)> OnShow; // runs while the box is "up"
 };
 

@@ -44,7 +44,8 @@ public:
         const QString path = QString::fromUtf8(file);
         const QString mime = QMimeDatabase().mimeTypeForFile(path).name();
         if (mime.isEmpty()) return false;
-        return !runQuiet(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), mime})
+        return !runQuiet(QStringLiteral("xdg-mime"),
+                         {QStringLiteral("query"), QStringLiteral("default"), mime})
                     .isEmpty();
     }
 
@@ -77,4 +78,6 @@ std::unique_ptr<IShell> Install(std::unique_ptr<IShell> shell) {
 }
 } // namespace Shell
 
-std::unique_ptr<IShell> MakeSystemShell() { return std::make_unique<SystemShell>(); }
+std::unique_ptr<IShell> MakeSystemShell() {
+    return std::make_unique<SystemShell>();
+}

@@ -16,7 +16,8 @@ Anchor& anchor() {
     return a;
 }
 double productNow() {
-    const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anchor().real);
+    const auto elapsed =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anchor().real);
     return anchor().product + elapsed.count() * g_scale.load();
 }
 } // namespace
@@ -33,7 +34,9 @@ void SetTimeScale(double factor) {
     g_scale = factor;
 }
 
-double TimeScale() { return g_scale.load(); }
+double TimeScale() {
+    return g_scale.load();
+}
 
 int RealInterval(std::uint32_t ms) {
     if (ms == 0) return 0;

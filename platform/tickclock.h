@@ -1,4 +1,5 @@
-// The one monotonic millisecond clock; every timer, wait and tick read goes through it so tests can speed time up.
+// The one monotonic millisecond clock; every timer, wait and tick read goes through it so tests can speed
+// time up.
 #pragma once
 
 #include <cstdint>

@@ -9,15 +9,14 @@
 namespace {
 xcb_atom_t internAtom(xcb_connection_t* c, const char* name) {
     auto cookie = xcb_intern_atom(c, 1, static_cast<uint16_t>(std::strlen(name)), name);
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(xcb_intern_atom_reply(c, cookie, nullptr),
-                                                                        &std::free);
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+        xcb_intern_atom_reply(c, cookie, nullptr), &std::free);
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 // Reads a window property of up to `maxLen` 32-bit units.
-std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> readProperty(xcb_connection_t* c, xcb_window_t w,
-                                                                             xcb_atom_t prop, xcb_atom_t type,
-                                                                             uint32_t maxLen) {
+std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)>
+readProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t prop, xcb_atom_t type, uint32_t maxLen) {
     auto cookie = xcb_get_property(c, 0, w, prop, type, 0, maxLen);
     return {xcb_get_property_reply(c, cookie, nullptr), &std::free};
 }
@@ -35,7 +34,8 @@ bool FindTopLevelWindowByTitle(const std::string& title) {
     bool found = false;
     const xcb_setup_t* setup = xcb_get_setup(c);
     auto it = xcb_setup_roots_iterator(setup);
-    for (int i = 0; i < screenNo && it.rem; ++i) xcb_screen_next(&it);
+    for (int i = 0; i < screenNo && it.rem; ++i)
+        xcb_screen_next(&it);
     if (it.rem) {
         const xcb_window_t root = it.data->root;
         const xcb_atom_t clientList = internAtom(c, "_NET_CLIENT_LIST");

@@ -4,8 +4,8 @@
 #include "app/formres.h"
 #include "app/globalvar.h"
 #include "app/messages.h"
-#include "platform/prompt.h"
 #include "controls/dragimage.h"
+#include "platform/prompt.h"
 #include "wizard/frameadhocmode.h"
 #include "wizard/framedevipcfg.h"
 #include "wizard/framedevlist.h"
@@ -88,7 +88,8 @@ TFormMain::TFormMain(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Framele
 }
 
 TFormMain::~TFormMain() {
-    for (auto& [id, page] : m_pages) page->DoneFrame();
+    for (auto& [id, page] : m_pages)
+        page->DoneFrame();
     if (FormMain == this) FormMain = nullptr;
 }
 
@@ -134,8 +135,11 @@ TRouteState TFormMain::RouteState() const {
 void TFormMain::Apply(const TRouteDecision& d, LPARAM param) {
     switch (d.Action) {
     case TRouteDecision::NoMove:
-    case TRouteDecision::AskProfile: return;
-    case TRouteDecision::Close: CloseWithResult(d.ModalResult); return;
+    case TRouteDecision::AskProfile:
+        return;
+    case TRouteDecision::Close:
+        CloseWithResult(d.ModalResult);
+        return;
     case TRouteDecision::Move:
         if (d.SetSetupTypeToWireless) g_Var.SetupType = 1;
         if (d.CopyRecords) {
@@ -180,10 +184,17 @@ void TFormMain::CloseWithResult(int result) {
 void TFormMain::WndProc(TMessage& msg) {
     if (msg.Msg == UM_PAGE_NAV) {
         switch (msg.WParam) {
-        case NAV_EXIT: AskExit(); break;
-        case NAV_NEXT: GoNext(msg.LParam); break;
-        case NAV_BACK: GoBack(msg.LParam); break;
-        default: break;
+        case NAV_EXIT:
+            AskExit();
+            break;
+        case NAV_NEXT:
+            GoNext(msg.LParam);
+            break;
+        case NAV_BACK:
+            GoBack(msg.LParam);
+            break;
+        default:
+            break;
         }
     } else if (msg.Msg >= kFirstEngineMessage && msg.Msg <= kLastEngineMessage && m_curFrame) {
         msg.Result = SendMessage(m_curFrame, msg.Msg, msg.WParam, msg.LParam);
@@ -191,7 +202,9 @@ void TFormMain::WndProc(TMessage& msg) {
     DefaultHandler(msg);
 }
 
-bool TFormMain::event(QEvent* e) { return DispatchMessageEvent(e) || QDialog::event(e); }
+bool TFormMain::event(QEvent* e) {
+    return DispatchMessageEvent(e) || QDialog::event(e);
+}
 
 // Closing the window by the window manager asks the exit question like the Exit button.
 void TFormMain::closeEvent(QCloseEvent* e) {

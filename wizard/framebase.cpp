@@ -6,11 +6,17 @@
 
 #include "platform/application.h"
 
-void PostPageNav(int nav) { PostMessage(TApplication::Instance().MainForm(), UM_PAGE_NAV, static_cast<WPARAM>(nav), 0); }
+void PostPageNav(int nav) {
+    PostMessage(TApplication::Instance().MainForm(), UM_PAGE_NAV, static_cast<WPARAM>(nav), 0);
+}
 
-TFrameBase::TFrameBase(QWidget* parent) : QWidget(parent) { MarkAsContainer(this); }
+TFrameBase::TFrameBase(QWidget* parent) : QWidget(parent) {
+    MarkAsContainer(this);
+}
 
-std::string TFrameBase::SectionName() const { return metaObject()->className(); }
+std::string TFrameBase::SectionName() const {
+    return metaObject()->className();
+}
 
 void TFrameBase::InitFrame() {
     if (!g_Var.IniFile) return;
@@ -34,4 +40,6 @@ bool TFrameBase::CanLeave(TFrameBase*, int direction, LPARAM) {
 
 void TFrameBase::AfterLeave(TFrameBase*, int, LPARAM) {}
 
-bool TFrameBase::event(QEvent* e) { return DispatchMessageEvent(e) || QWidget::event(e); }
+bool TFrameBase::event(QEvent* e) {
+    return DispatchMessageEvent(e) || QWidget::event(e);
+}

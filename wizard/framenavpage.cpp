@@ -49,6 +49,12 @@ void TFrameNavPage::InitFrame() {
     TFrameBase::InitFrame();
 }
 
-void TFrameNavPage::BtnExitClick() { PostPageNav(NAV_EXIT); }
-void TFrameNavPage::BtnBackClick() { PostPageNav(NAV_BACK); }
-void TFrameNavPage::BtnNextClick() { PostPageNav(NAV_NEXT); }
+void TFrameNavPage::BtnExitClick() {
+    PostPageNav(NAV_EXIT);
+}
+void TFrameNavPage::BtnBackClick() {
+    PostPageNav(NAV_BACK);
+}
+void TFrameNavPage::BtnNextClick() {
+    PostPageNav(NAV_NEXT);
+}

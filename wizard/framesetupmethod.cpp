@@ -12,4 +12,6 @@ TFrameSetupMethod::TFrameSetupMethod(QWidget* parent) : TFrameNavPage(parent) {
     RBtnSetIP->setGeometry(60, 110, 400, 20);
 }
 
-bool TFrameSetupMethod::IsStaticIPChosen() const { return RBtnSetIP->isChecked(); }
+bool TFrameSetupMethod::IsStaticIPChosen() const {
+    return RBtnSetIP->isChecked();
+}

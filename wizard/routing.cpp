@@ -10,9 +10,15 @@ TRouteDecision move(PageId target, int direction) {
     d.Direction = direction;
     return d;
 }
-TRouteDecision forward(PageId target) { return move(target, DIR_FORWARD); }
-TRouteDecision backward(PageId target) { return move(target, DIR_BACKWARD); }
-TRouteDecision none() { return {}; }
+TRouteDecision forward(PageId target) {
+    return move(target, DIR_FORWARD);
+}
+TRouteDecision backward(PageId target) {
+    return move(target, DIR_BACKWARD);
+}
+TRouteDecision none() {
+    return {};
+}
 TRouteDecision closeWizard(int result) {
     TRouteDecision d;
     d.Action = TRouteDecision::Close;
@@ -24,7 +30,9 @@ TRouteDecision askProfile() {
     d.Action = TRouteDecision::AskProfile;
     return d;
 }
-bool isAP(const TRouteState& s) { return s.DeviceMode == 1; }
+bool isAP(const TRouteState& s) {
+    return s.DeviceMode == 1;
+}
 
 // From the IP part on to the wireless part: the records read from the device become the ones to send.
 TRouteDecision toWirelessWithCopy(const TRouteState& s) {
@@ -38,18 +46,26 @@ TRouteDecision toWirelessWithCopy(const TRouteState& s) {
 TRouteDecision RouteNext(const TRouteState& s) {
     switch (s.Current) {
     case PageId::None:
-    case PageId::Welcome: return forward(PageId::License);
-    case PageId::License: return forward(PageId::Tutorial);
-    case PageId::Tutorial: return forward(PageId::Tutorial2);
-    case PageId::Tutorial2: return forward(PageId::DevList);
-    case PageId::DevList: return forward(PageId::Password);
-    case PageId::Password: return forward(PageId::WlModeSel);
-    case PageId::WlModeSel: return forward(isAP(s) ? PageId::SetupMethod : PageId::SiteSurvey);
+    case PageId::Welcome:
+        return forward(PageId::License);
+    case PageId::License:
+        return forward(PageId::Tutorial);
+    case PageId::Tutorial:
+        return forward(PageId::Tutorial2);
+    case PageId::Tutorial2:
+        return forward(PageId::DevList);
+    case PageId::DevList:
+        return forward(PageId::Password);
+    case PageId::Password:
+        return forward(PageId::WlModeSel);
+    case PageId::WlModeSel:
+        return forward(isAP(s) ? PageId::SetupMethod : PageId::SiteSurvey);
     case PageId::SetupMethod:
         if (s.SetupType == 0) return s.StaticIPChosen ? forward(PageId::DevIPCfg) : toWirelessWithCopy(s);
         if (s.SetupType == 1) return forward(isAP(s) ? PageId::SetWlMethod : PageId::WlProfile);
         return none();
-    case PageId::DevIPCfg: return toWirelessWithCopy(s);
+    case PageId::DevIPCfg:
+        return toWirelessWithCopy(s);
     case PageId::SetWlMethod:
         if (s.WlMethod == 0) return forward(PageId::WPSMethod);
         if (s.WlMethod == 1) return forward(isAP(s) ? PageId::WlProfile : PageId::SiteSurvey);
@@ -59,11 +75,15 @@ TRouteDecision RouteNext(const TRouteState& s) {
         if (s.WlMethod == 0) return forward(PageId::WPSMethod);
         if (s.WlMethod == 2) return forward(PageId::SetupMethod);
         return none();
-    case PageId::WlProfile: return askProfile();
-    case PageId::WPSMethod: return forward(PageId::Success);
-    case PageId::Success: return forward(PageId::SetupMethod);
+    case PageId::WlProfile:
+        return askProfile();
+    case PageId::WPSMethod:
+        return forward(PageId::Success);
+    case PageId::Success:
+        return forward(PageId::SetupMethod);
     case PageId::AdhocMode:
-    case PageId::WlConfig: return none();
+    case PageId::WlConfig:
+        return none();
     }
     return none();
 }
@@ -73,21 +93,33 @@ TRouteDecision RouteBack(const TRouteState& s) {
     case PageId::None:
     case PageId::Welcome:
     case PageId::AdhocMode:
-    case PageId::WlConfig: return none();
+    case PageId::WlConfig:
+        return none();
     case PageId::License:
-    case PageId::Tutorial: return closeWizard(2);
-    case PageId::Tutorial2: return backward(PageId::Tutorial);
-    case PageId::DevList: return backward(PageId::Tutorial2);
+    case PageId::Tutorial:
+        return closeWizard(2);
+    case PageId::Tutorial2:
+        return backward(PageId::Tutorial);
+    case PageId::DevList:
+        return backward(PageId::Tutorial2);
     case PageId::Password:
-    case PageId::WlModeSel: return backward(PageId::DevList);
-    case PageId::SetupMethod: return backward(isAP(s) ? PageId::WlModeSel : PageId::SiteSurvey);
-    case PageId::DevIPCfg: return backward(PageId::SetupMethod);
-    case PageId::SetWlMethod: return backward(s.StaticIPChosen ? PageId::DevIPCfg : PageId::SetupMethod);
-    case PageId::SiteSurvey: return backward(PageId::WlModeSel);
-    case PageId::WlProfile: return askProfile();
+    case PageId::WlModeSel:
+        return backward(PageId::DevList);
+    case PageId::SetupMethod:
+        return backward(isAP(s) ? PageId::WlModeSel : PageId::SiteSurvey);
+    case PageId::DevIPCfg:
+        return backward(PageId::SetupMethod);
+    case PageId::SetWlMethod:
+        return backward(s.StaticIPChosen ? PageId::DevIPCfg : PageId::SetupMethod);
+    case PageId::SiteSurvey:
+        return backward(PageId::WlModeSel);
+    case PageId::WlProfile:
+        return askProfile();
     // Entered forward on purpose, so the method page remembers the WPS page as where it came from.
-    case PageId::WPSMethod: return isAP(s) ? forward(PageId::SetWlMethod) : backward(PageId::SiteSurvey);
-    case PageId::Success: return backward(PageId::WlModeSel);
+    case PageId::WPSMethod:
+        return isAP(s) ? forward(PageId::SetWlMethod) : backward(PageId::SiteSurvey);
+    case PageId::Success:
+        return backward(PageId::WlModeSel);
     }
     return none();
 }

@@ -33,9 +33,9 @@ struct TRouteState {
 struct TRouteDecision {
     enum Kind {
         NoMove,
-        Move,            // to Target with Direction
-        Close,           // end the wizard with ModalResult
-        AskProfile,      // step the profile sub-wizard first; see RouteAfterProfile
+        Move,       // to Target with Direction
+        Close,      // end the wizard with ModalResult
+        AskProfile, // step the profile sub-wizard first; see RouteAfterProfile
     } Action = NoMove;
     PageId Target = PageId::None;
     int Direction = 0;

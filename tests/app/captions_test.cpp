@@ -80,8 +80,10 @@ TEST(LoadCaptions, GroupBoxCaptionsArePaddedOnce) {
     struct Case {
         const char* Ini;
         const char* Expected;
-    } cases[] = {{"", " Settings "}, {"[F]\nGrpSettings=\" Settings \"\n", " Settings "},
-                 {"[F]\nGrpSettings= Other\n", " Other "}, {"[F]\nGrpSettings=\n", ""}};
+    } cases[] = {{"", " Settings "},
+                 {"[F]\nGrpSettings=\" Settings \"\n", " Settings "},
+                 {"[F]\nGrpSettings= Other\n", " Other "},
+                 {"[F]\nGrpSettings=\n", ""}};
     for (const auto& c : cases) {
         TestDir dir;
         dir.Write("a.ini", c.Ini);
@@ -97,18 +99,16 @@ TEST(LoadLayout, PositionsAndVisibilityIncludingNestedPages) {
         const char* Value;
         QRect Expected;
     } cases[] = {
-        {"10,20", QRect(10, 20, 85, 21)},
-        {"10,20,abc,40", QRect(10, 20, 40, 21)},
-        {"1 2 3 4 5", QRect(1, 2, 3, 4)},
-        {"  ", QRect(480, 290, 85, 21)},
-        {"", QRect(480, 290, 85, 21)},
-        {"x,y", QRect(480, 290, 85, 21)},
+        {"10,20", QRect(10, 20, 85, 21)}, {"10,20,abc,40", QRect(10, 20, 40, 21)},
+        {"1 2 3 4 5", QRect(1, 2, 3, 4)}, {"  ", QRect(480, 290, 85, 21)},
+        {"", QRect(480, 290, 85, 21)},    {"x,y", QRect(480, 290, 85, 21)},
     };
     for (const auto& c : cases) {
         TestDir dir;
-        dir.Write("a.ini", std::string("[FormMain_CtrlPos]\nBtnNext=") + c.Value +
-                               "\n[FormMain_FrameDevList1_CtrlPos]\nLbInfo1=7,8\n"
-                               "[FormMain_FrameDevList1_Visible]\nLbInfo1=0\n[FormMain_Visible]\nMnuOpen=0\n");
+        dir.Write("a.ini",
+                  std::string("[FormMain_CtrlPos]\nBtnNext=") + c.Value +
+                      "\n[FormMain_FrameDevList1_CtrlPos]\nLbInfo1=7,8\n"
+                      "[FormMain_FrameDevList1_Visible]\nLbInfo1=0\n[FormMain_Visible]\nMnuOpen=0\n");
         CIniReader reader(dir.Path("a.ini"));
         Window w;
         LoadLayout(&w.Form, "FormMain", reader);

@@ -14,7 +14,8 @@ QImage solid(int w, int h, QRgb color) {
     return img;
 }
 bool near(QRgb a, QRgb b) { // JPEG is lossy
-    return std::abs(qRed(a) - qRed(b)) < 12 && std::abs(qGreen(a) - qGreen(b)) < 12 && std::abs(qBlue(a) - qBlue(b)) < 12;
+    return std::abs(qRed(a) - qRed(b)) < 12 && std::abs(qGreen(a) - qGreen(b)) < 12 &&
+           std::abs(qBlue(a) - qBlue(b)) < 12;
 }
 
 struct Disc {
@@ -36,7 +37,8 @@ TEST(FormRes, ReplacementsFollowResPathAndTheImageSection) {
         bool MainReplaced, ButtonReplaced;
     } cases[] = {
         {"", false, false},
-        {"[FormRes_TImage]\nImgBGMain=bg.jpg\nImgBtnN=btn.bmp\n", true, true},  // empty Res_Path: program folder
+        {"[FormRes_TImage]\nImgBGMain=bg.jpg\nImgBtnN=btn.bmp\n", true,
+         true}, // empty Res_Path: program folder
         {"[Product]\nRes_Path=skin\n[FormRes_TImage]\nImgBGMain=bg.jpg\nImgBtnN=btn.bmp\n", false, false},
         {"[FormRes_TImage]\nImgBGMain=missing.jpg\nImgBtnN=btn.bmp\n", false, true}, // missing file: built-in
     };

@@ -4,21 +4,23 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* const kIni = "\xEF\xBB\xBF"
-                         "; product file\r\n"
-                         "[Product]\r\n"
-                         "ShortName = QVN-1  \r\n"
-                         "Quoted=\"  spaced  \"\r\n"
-                         "Single='x'\r\n"
-                         "Lonely=\"\r\n"
-                         "Empty=\r\n"
-                         "Inner=a=b\r\n"
-                         "shortname=second\r\n"
-                         "[product]\r\n"
-                         "Later=only in the second section\r\n"
-                         "[Numbers]\r\n"
-                         "Hex=0x1F\nDec=31\nBare=1F\nDollar=$1f\nNeg=-5\nYes=yes\nPrefixOnly=0x\nBig=99999999999\n"
-                         "Utf8=Gr\xC3\xBC\xC3\x9F" "e\n";
+const char* const kIni =
+    "\xEF\xBB\xBF"
+    "; product file\r\n"
+    "[Product]\r\n"
+    "ShortName = QVN-1  \r\n"
+    "Quoted=\"  spaced  \"\r\n"
+    "Single='x'\r\n"
+    "Lonely=\"\r\n"
+    "Empty=\r\n"
+    "Inner=a=b\r\n"
+    "shortname=second\r\n"
+    "[product]\r\n"
+    "Later=only in the second section\r\n"
+    "[Numbers]\r\n"
+    "Hex=0x1F\nDec=31\nBare=1F\nDollar=$1f\nNeg=-5\nYes=yes\nPrefixOnly=0x\nBig=99999999999\n"
+    "Utf8=Gr\xC3\xBC\xC3\x9F"
+    "e\n";
 } // namespace
 
 TEST(IniReader, ProfileRules) {
@@ -28,17 +30,19 @@ TEST(IniReader, ProfileRules) {
     struct Case {
         const char *Section, *Key, *Expected;
     } cases[] = {
-        {"Product", "ShortName", "QVN-1"},    // blanks trimmed, BOM ignored
-        {"PRODUCT", "shortNAME", "QVN-1"},    // names without case, first match wins
-        {"Product", "Quoted", "  spaced  "},  // one pair of quotes removed, inner blanks kept
+        {"Product", "ShortName", "QVN-1"},   // blanks trimmed, BOM ignored
+        {"PRODUCT", "shortNAME", "QVN-1"},   // names without case, first match wins
+        {"Product", "Quoted", "  spaced  "}, // one pair of quotes removed, inner blanks kept
         {"Product", "Single", "x"},
-        {"Product", "Lonely", "\""},          // a single quote character is a value, not a pair
-        {"Product", "Empty", ""},             // present but empty: not the default
+        {"Product", "Lonely", "\""}, // a single quote character is a value, not a pair
+        {"Product", "Empty", ""},    // present but empty: not the default
         {"Product", "Inner", "a=b"},
-        {"Product", "Later", "dflt"},         // only the first matching section is read
+        {"Product", "Later", "dflt"}, // only the first matching section is read
         {"Product", "Missing", "dflt"},
         {"Nowhere", "ShortName", "dflt"},
-        {"Numbers", "Utf8", "Gr\xC3\xBC\xC3\x9F" "e"}, // bytes pass through unchanged
+        {"Numbers", "Utf8",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e"}, // bytes pass through unchanged
     };
     for (const auto& c : cases)
         EXPECT_EQ(r.ReadString(c.Section, c.Key, "dflt"), c.Expected) << c.Section << "/" << c.Key;
@@ -51,9 +55,10 @@ TEST(IniReader, IntegerRule) {
     struct Case {
         const char* Key;
         int Expected;
-    } cases[] = {{"Hex", 31}, {"Dec", 31}, {"Bare", 77}, {"Dollar", 31}, {"Neg", -5},
-                 {"Yes", 77}, {"PrefixOnly", 77}, {"Big", 77}, {"Missing", 77}};
-    for (const auto& c : cases) EXPECT_EQ(r.ReadInteger("Numbers", c.Key, 77), c.Expected) << c.Key;
+    } cases[] = {{"Hex", 31}, {"Dec", 31},        {"Bare", 77}, {"Dollar", 31}, {"Neg", -5},
+                 {"Yes", 77}, {"PrefixOnly", 77}, {"Big", 77},  {"Missing", 77}};
+    for (const auto& c : cases)
+        EXPECT_EQ(r.ReadInteger("Numbers", c.Key, 77), c.Expected) << c.Key;
     EXPECT_TRUE(r.ReadBool("Numbers", "Neg", false));
     EXPECT_FALSE(r.ReadBool("Numbers", "Yes", false));
     EXPECT_TRUE(r.ReadBool("Numbers", "Yes", true));

@@ -42,7 +42,9 @@ bool holdsLockFile(qint64 pid, const std::string& mutexName) {
     return false;
 }
 
-std::string shortName(const char* tag) { return std::string("CorvanaTest") + tag + std::to_string(getpid()); }
+std::string shortName(const char* tag) {
+    return std::string("CorvanaTest") + tag + std::to_string(getpid());
+}
 } // namespace
 
 TEST(Startup, LogFileBesideTheProgramGetsTheStartLine) {
@@ -89,7 +91,8 @@ TEST(Startup, TwoCopiesWithTheSameIniTheSecondEndsAtOnce) {
 
     EXPECT_EQ(disc.Run(), 0);
     // The first copy holds the log, so the second one writes to the first numbered name.
-    EXPECT_NE(disc.Dir.Read("corvana-setup_000.Log").find("FAIL another instance is running"), std::string::npos);
+    EXPECT_NE(disc.Dir.Read("corvana-setup_000.Log").find("FAIL another instance is running"),
+              std::string::npos);
     EXPECT_EQ(first.state(), QProcess::Running);
     first.terminate();
     EXPECT_TRUE(first.waitForFinished(30000));

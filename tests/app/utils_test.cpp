@@ -16,8 +16,10 @@ TEST(Utils, IsHexText) {
     struct Case {
         const char* Text;
         bool Expected;
-    } cases[] = {{"", true}, {"0123456789abcdefABCDEF", true}, {"0x12", false}, {"12 3", false}, {"g", false}};
-    for (const auto& c : cases) EXPECT_EQ(IsHexText(c.Text), c.Expected) << c.Text;
+    } cases[] = {
+        {"", true}, {"0123456789abcdefABCDEF", true}, {"0x12", false}, {"12 3", false}, {"g", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsHexText(c.Text), c.Expected) << c.Text;
 }
 
 TEST(Utils, IsValidWpsPin) {
@@ -25,12 +27,13 @@ TEST(Utils, IsValidWpsPin) {
         const char* Text;
         bool Expected;
     } cases[] = {
-        {"12345670", true},  {"12345671", false}, // checksum digit
-        {"00000000", true},  {"1234567", false},  {"1234567a", false}, {"123456789", false},
-        {"1230", false},     {"1234", false},     {"0000", true},      {"5050", true}, // 4 digits weigh 3,1,3,1
-        {"", false},         {" 2345670", false},
+        {"12345670", true}, {"12345671", false}, // checksum digit
+        {"00000000", true}, {"1234567", false},  {"1234567a", false}, {"123456789", false}, {"1230", false},
+        {"1234", false},    {"0000", true},      {"5050", true}, // 4 digits weigh 3,1,3,1
+        {"", false},        {" 2345670", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsValidWpsPin(c.Text), c.Expected) << c.Text;
+    for (const auto& c : cases)
+        EXPECT_EQ(IsValidWpsPin(c.Text), c.Expected) << c.Text;
 }
 
 namespace {

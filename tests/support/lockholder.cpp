@@ -1,4 +1,5 @@
-// Test helper process: takes a named mutex or a file lock, says "held" (or why not) and keeps it until stdin ends.
+// Test helper process: takes a named mutex or a file lock, says "held" (or why not) and keeps it until stdin
+// ends.
 #include "platform/filelock.h"
 #include "platform/namedmutex.h"
 
@@ -14,7 +15,9 @@ int main(int argc, char** argv) {
     const char* state;
     if (std::strcmp(argv[1], "mutex") == 0) {
         const auto r = mutex.Create(argv[2]);
-        state = r == CNamedMutex::Result::Created ? "held" : r == CNamedMutex::Result::AlreadyExists ? "exists" : "failed";
+        state = r == CNamedMutex::Result::Created         ? "held"
+                : r == CNamedMutex::Result::AlreadyExists ? "exists"
+                                                          : "failed";
     } else {
         fd = FileLock::OpenExistingLocked(argv[2]);
         state = fd >= 0 ? "held" : "failed";

@@ -18,7 +18,8 @@ namespace {
 // A page that records every hook and message, and refuses moves when told.
 class SpyPage : public TFrameBase {
 public:
-    SpyPage(QWidget* parent, std::vector<std::string>& log, const char* name) : TFrameBase(parent), m_log(log) {
+    SpyPage(QWidget* parent, std::vector<std::string>& log, const char* name)
+        : TFrameBase(parent), m_log(log) {
         setObjectName(QString::fromLatin1(name));
         hide();
     }
@@ -34,8 +35,8 @@ public:
     }
     void AfterLeave(TFrameBase*, int dir, LPARAM p) override { record("AfterLeave", dir, p); }
     void WndProc(TMessage& m) override {
-        m_log.push_back(name() + " msg " + std::to_string(m.Msg - WM_APP) + " " + std::to_string(m.WParam) + " " +
-                        std::to_string(m.LParam));
+        m_log.push_back(name() + " msg " + std::to_string(m.Msg - WM_APP) + " " + std::to_string(m.WParam) +
+                        " " + std::to_string(m.LParam));
         m.Result = 99;
     }
 
@@ -54,7 +55,8 @@ TEST(FormMain, FirstMoveShowsTheLicencePageNeverTheWelcomePage) {
     EXPECT_EQ(w.Form->CurFrame(), static_cast<TFrameBase*>(w.Form->FrameLicense1));
     EXPECT_FALSE(w.Form->FrameLicense1->isHidden());
     int shown = 0;
-    for (TFrameBase* page : w.Form->findChildren<TFrameBase*>()) shown += page->isHidden() ? 0 : 1;
+    for (TFrameBase* page : w.Form->findChildren<TFrameBase*>())
+        shown += page->isHidden() ? 0 : 1;
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(g_Var.DeviceMode, 1); // the device mode page starts the wizard in access-point mode
 }

@@ -77,6 +77,7 @@ TEST(FormProgress, PlacedCentredOverTheHostWindow) {
 
 TEST(FormProgress, TextsAndCaptionFromTheIni) {
     TFormProgress progress;
-    EXPECT_EQ(progress.findChild<QLabel*>(QStringLiteral("LbWait"))->text(), QStringLiteral("Please wait..."));
+    EXPECT_EQ(progress.findChild<QLabel*>(QStringLiteral("LbWait"))->text(),
+              QStringLiteral("Please wait..."));
     EXPECT_EQ(progress.size(), QSize(190, 50));
 }

@@ -35,7 +35,9 @@ void check(const char* table, const Row& r, const TRouteDecision& d) {
         EXPECT_EQ(d.ModalResult, r.Result);
     }
 }
-TRouteState state(const Row& r) { return {r.Current, r.Mode, r.SetupType, r.WlMethod, r.StaticIP}; }
+TRouteState state(const Row& r) {
+    return {r.Current, r.Mode, r.SetupType, r.WlMethod, r.StaticIP};
+}
 } // namespace
 
 TEST(Routing, NextTable) {
@@ -72,7 +74,8 @@ TEST(Routing, NextTable) {
         {P::AdhocMode, AP, 0, 0, false, K::NoMove, P::None, F, false, 0},
         {P::WlConfig, AP, 0, 0, false, K::NoMove, P::None, F, false, 0},
     };
-    for (const Row& r : rows) check("next", r, RouteNext(state(r)));
+    for (const Row& r : rows)
+        check("next", r, RouteNext(state(r)));
 }
 
 TEST(Routing, BackTable) {
@@ -98,7 +101,8 @@ TEST(Routing, BackTable) {
         {P::WPSMethod, BR, 1, 0, false, K::Move, P::SiteSurvey, B, false, 0},
         {P::Success, AP, 1, 0, false, K::Move, P::WlModeSel, B, false, 0},
     };
-    for (const Row& r : rows) check("back", r, RouteBack(state(r)));
+    for (const Row& r : rows)
+        check("back", r, RouteBack(state(r)));
 }
 
 TEST(Routing, AfterTheProfileSubWizardIsLeft) {
@@ -113,6 +117,7 @@ TEST(Routing, AfterTheProfileSubWizardIsLeft) {
         {false, {P::WlProfile, BR, 1, 2, false, K::Move, P::SetupMethod, B, false, 0}},
         {false, {P::WlProfile, BR, 1, 0, false, K::NoMove, P::None, B, false, 0}},
     };
-    for (const auto& c : cases) check(c.Forward ? "profile end" : "profile start", c.Expect,
-                                      RouteAfterProfile(state(c.Expect), c.Forward));
+    for (const auto& c : cases)
+        check(c.Forward ? "profile end" : "profile start", c.Expect,
+              RouteAfterProfile(state(c.Expect), c.Forward));
 }
