@@ -154,9 +154,9 @@ bool CCliSession::Discover(std::uint32_t wait, std::vector<tag_DEVICE_INFO>& dev
     return true;
 }
 
-int CCliSession::Connect(const std::string& spec) {
+int CCliSession::Connect(const std::string& wanted) {
     std::uint8_t mac[6] = {};
-    const bool byMac = ParseMac(spec, mac);
+    const bool byMac = ParseMac(wanted, mac);
     std::vector<tag_DEVICE_INFO> devices;
     if (!Discover(DISCOVER_WAIT, devices, byMac ? mac : nullptr)) {
         m_out.Document({{"error", QJsonObject{{"message", JsonText(MessageText("ER_Ethr_Interface"))}}}});
@@ -171,23 +171,23 @@ int CCliSession::Connect(const std::string& spec) {
     if (byMac) {
         for (const auto& d : devices)
             if (std::memcmp(d.MacAddr, mac, 6) == 0) chosen = &d;
-    } else if (AllDigits(spec)) {
-        const std::size_t index = std::stoul(spec);
+    } else if (AllDigits(wanted)) {
+        const std::size_t index = std::stoul(wanted);
         if (index >= 1 && index <= devices.size()) chosen = &devices[index - 1];
     } else {
         // An exact name wins; otherwise the name in any case, which must then be unique.
         std::vector<const tag_DEVICE_INFO*> exact, folded;
         for (const auto& d : devices) {
-            if (FieldText(d.DevName) == spec) exact.push_back(&d);
-            if (Lower(FieldText(d.DevName)) == Lower(spec)) folded.push_back(&d);
+            if (FieldText(d.DevName) == wanted) exact.push_back(&d);
+            if (Lower(FieldText(d.DevName)) == Lower(wanted)) folded.push_back(&d);
         }
         const auto& matches = exact.empty() ? folded : exact;
         if (matches.size() > 1)
-            return Usage("several devices are named '" + spec + "'; give the MAC address");
+            return Usage("several devices are named '" + wanted + "'; give the MAC address");
         if (!matches.empty()) chosen = matches.front();
     }
     if (!chosen) {
-        const std::string text = "No device matches '" + spec + "' (" + std::to_string(devices.size()) +
+        const std::string text = "No device matches '" + wanted + "' (" + std::to_string(devices.size()) +
                                  " answered; 'swpctl discover' lists them).";
         COutput::Error(text);
         m_out.Document({{"error", QJsonObject{{"message", JsonText(text)}}}});

@@ -1,6 +1,8 @@
 // Runs swpctl and swpdevsim as real processes on loopback for the swpctl tests.
 #pragma once
 
+#include "support/freeport.h"
+
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,23 +16,6 @@
 
 #include <cstdint>
 #include <set>
-
-// A loopback UDP port that was free a moment ago, never the same one twice in a process.
-inline std::uint16_t FreeLoopbackPort() {
-    static std::set<std::uint16_t> handedOut;
-    for (;;) {
-        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-        ::close(fd);
-        const std::uint16_t port = ntohs(a.sin_port);
-        if (handedOut.insert(port).second) return port;
-    }
-}
 
 // The simulator on 127.0.0.1 with a port of its own choosing, stopped when this goes away.
 class CSimProcess {

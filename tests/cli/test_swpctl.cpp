@@ -41,7 +41,7 @@ protected:
     }
 
     CSimProcess Sim;
-    std::uint16_t ClientPort = FreeLoopbackPort();
+    std::uint16_t ClientPort = FreeUdpPort();
     QTemporaryDir Dir;
     QString LogPath = Dir.filePath("sub-run.log");
 };
@@ -162,7 +162,7 @@ void PrintTo(const InvalidCase& c, std::ostream* os) {
 class SwpctlInvalidTest : public SwpctlTest, public ::testing::WithParamInterface<InvalidCase> {};
 
 TEST_P(SwpctlInvalidTest, ExitsWithTwoAndTheMessageText) {
-    const TRun run = Run(QStringList{"--log", LogPath} + GetParam().Args, FreeLoopbackPort());
+    const TRun run = Run(QStringList{"--log", LogPath} + GetParam().Args, FreeUdpPort());
     EXPECT_EQ(run.Code, 2);
     EXPECT_EQ(Text(run.Err), std::string(GetParam().Text) + "\n");
     EXPECT_TRUE(run.Out.isEmpty());
@@ -359,13 +359,13 @@ TEST_F(SwpctlTest, ASilentDeviceGetsOneRetryThenExitsWithOne) {
 }
 
 TEST_F(SwpctlTest, NoAnswerNamesTheFirewallAndReversePathFiltering) {
-    const TRun run = Run({"discover", "--wait", "2000"}, FreeLoopbackPort());
+    const TRun run = Run({"discover", "--wait", "2000"}, FreeUdpPort());
     EXPECT_EQ(run.Code, 1);
     EXPECT_TRUE(run.Err.contains("No device answered")) << Text(run.Err);
     EXPECT_TRUE(run.Err.contains("firewall") && run.Err.contains("UDP port " + QString::number(ClientPort)));
     EXPECT_TRUE(run.Err.contains("rp_filter") && run.Err.contains("another subnet"));
     EXPECT_EQ(
-        Run({"--json", "discover", "--wait", "2000"}, FreeLoopbackPort()).Json()["devices"].toArray().size(),
+        Run({"--json", "discover", "--wait", "2000"}, FreeUdpPort()).Json()["devices"].toArray().size(),
         0);
 }
 

@@ -1,6 +1,8 @@
 // Loopback helpers for the socket and engine tests: free ports, a plain peer socket and a message recorder.
 #pragma once
 
+#include "support/freeport.h"
+
 #include "platform/message.h"
 
 #include <QObject>
@@ -15,23 +17,6 @@
 #include <set>
 #include <string>
 #include <vector>
-
-// A UDP port that was free a moment ago on the loopback address, never the same one twice in a process.
-inline std::uint16_t FreeUdpPort() {
-    static std::set<std::uint16_t> handedOut;
-    for (;;) {
-        const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        socklen_t len = sizeof a;
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-        ::close(fd);
-        const std::uint16_t port = ntohs(a.sin_port);
-        if (handedOut.insert(port).second) return port;
-    }
-}
 
 // A plain blocking-with-timeout UDP socket on loopback, playing the other side.
 class CPeerSocket {
