@@ -1,7 +1,6 @@
 // Writes the golden vectors as whole received datagrams (payloads enciphered with "pylon" except discovery
 // answers) into a folder: the seed corpus of the received-datagram fuzz target.
-#include "link/golden_vectors.h"
-#include "link/rc4encry.h"
+#include "link/golden_datagram.h"
 
 #include <cstdio>
 #include <fstream>
@@ -14,17 +13,6 @@ void Write(const std::string& folder, int n, const std::vector<std::uint8_t>& by
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::vector<std::uint8_t> Datagram(const golden::TVector& v) {
-    std::vector<std::uint8_t> payload = golden::Bytes(v.Hex);
-    std::vector<std::uint8_t> d = {'S', 'W', 'P', '1', '2', '3', '4', '5', 2};
-    d.insert(d.end(), golden::DeviceMac, golden::DeviceMac + 6);
-    d.push_back(v.OpCode);
-    d.push_back(static_cast<std::uint8_t>(payload.size() >> 8));
-    d.push_back(static_cast<std::uint8_t>(payload.size()));
-    if (v.OpCode != 0) rc4encry::Crypt("pylon", payload.data(), payload.size());
-    d.insert(d.end(), payload.begin(), payload.end());
-    return d;
-}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,7 +45,7 @@ int main(int argc, char** argv) {
     };
     int n = 0;
     for (const auto* v : payloads)
-        Write(folder, n++, Datagram(*v));
+        Write(folder, n++, golden::Datagram(*v));
     for (const auto* v : datagrams)
         Write(folder, n++, golden::Bytes(v->Hex));
     return 0;

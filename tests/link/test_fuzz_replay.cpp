@@ -1,8 +1,7 @@
 // A bounded, repeatable fuzz run in the sanitized test build: golden datagrams and many mutations of them
 // through the codec path and through the engine's own ProcRecvData in every waiting state.
 #include "link/fuzz_recv_path.h"
-#include "link/golden_vectors.h"
-#include "link/rc4encry.h"
+#include "link/golden_datagram.h"
 
 #include "app/globalvar.h"
 #include "link/formudp.h"
@@ -26,25 +25,13 @@ public:
 
 using TBytes = std::vector<std::uint8_t>;
 
-TBytes Datagram(const golden::TVector& v) {
-    TBytes payload = golden::Bytes(v.Hex);
-    TBytes d = {'S', 'W', 'P', '1', '2', '3', '4', '5', 2};
-    d.insert(d.end(), golden::DeviceMac, golden::DeviceMac + 6);
-    d.push_back(v.OpCode);
-    d.push_back(static_cast<std::uint8_t>(payload.size() >> 8));
-    d.push_back(static_cast<std::uint8_t>(payload.size()));
-    if (v.OpCode != 0) rc4encry::Crypt("pylon", payload.data(), payload.size());
-    d.insert(d.end(), payload.begin(), payload.end());
-    return d;
-}
-
 std::vector<TBytes> Seeds() {
     std::vector<TBytes> seeds;
     for (const auto* v : {&golden::DiscoverAnswerEmptyName, &golden::LoginAccepted, &golden::LoginNoResult,
                           &golden::SetAccepted, &golden::ConfigAnswer, &golden::StationConfigAnswer,
                           &golden::EventWpsTwoStatuses, &golden::EventConnectTimeout,
                           &golden::SurveyTwoEntries, &golden::OverrunningItem, &golden::StrayTrailingByte})
-        seeds.push_back(Datagram(*v));
+        seeds.push_back(golden::Datagram(*v));
     seeds.push_back(golden::Bytes(golden::DiscoverAnswerDatagram.Hex));
     seeds.push_back(golden::Bytes(golden::HeaderOnlyDatagram.Hex));
     return seeds;
