@@ -6,7 +6,7 @@ CORVANA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-wine fonts-dejavu-core
-  iproute2 xauth xvfb
+  iproute2 xauth xvfb xdg-utils
 )
 
 ensure_packages() {
