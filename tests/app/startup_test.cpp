@@ -9,6 +9,9 @@
 #include <unistd.h>
 
 namespace {
+// The program never reaches a real network from a test.
+const QStringList kLoopbackOnly = {QStringLiteral("--interface"), QStringLiteral("lo")};
+
 // A copy of the program in its own folder, as on a disc.
 struct Installed {
     TestDir Dir;
@@ -21,6 +24,7 @@ struct Installed {
     int Run() const {
         QProcess p;
         p.setProgram(QString::fromStdString(Dir.Path("corvana-setup")));
+        p.setArguments(kLoopbackOnly);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start();
         // A copy that got as far as its start menu runs until told to stop, as the session would.
@@ -84,6 +88,7 @@ TEST(Startup, TwoCopiesWithTheSameIniTheSecondEndsAtOnce) {
     disc.Dir.Write("corvana-setup.Log", "");
     QProcess first;
     first.setProgram(QString::fromStdString(disc.Dir.Path("corvana-setup")));
+    first.setArguments(kLoopbackOnly);
     first.start();
     ASSERT_TRUE(first.waitForStarted(10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return holdsLockFile(first.processId(), name + "_Mutex"); }, 30000));

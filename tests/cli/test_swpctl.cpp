@@ -364,9 +364,8 @@ TEST_F(SwpctlTest, NoAnswerNamesTheFirewallAndReversePathFiltering) {
     EXPECT_TRUE(run.Err.contains("No device answered")) << Text(run.Err);
     EXPECT_TRUE(run.Err.contains("firewall") && run.Err.contains("UDP port " + QString::number(ClientPort)));
     EXPECT_TRUE(run.Err.contains("rp_filter") && run.Err.contains("another subnet"));
-    EXPECT_EQ(
-        Run({"--json", "discover", "--wait", "2000"}, FreeUdpPort()).Json()["devices"].toArray().size(),
-        0);
+    EXPECT_EQ(Run({"--json", "discover", "--wait", "2000"}, FreeUdpPort()).Json()["devices"].toArray().size(),
+              0);
 }
 
 TEST(SwpctlAdapters, NoUsableAdapterShowsTheAdapterMessage) {
@@ -396,7 +395,8 @@ TEST(SwpctlUsage, UsageErrorsExitWithTwo) {
         {"--json=1", "discover"},
     };
     for (const QStringList& args : cases) {
-        const TRun run = RunProgram(args);
+        // Tied to loopback, so even a usage error that slipped through could not reach a real network.
+        const TRun run = RunProgram(QStringList{"--interface", "lo"} + args);
         EXPECT_EQ(run.Code, 2) << Text(args.join(' '));
         EXPECT_FALSE(run.Err.isEmpty()) << Text(args.join(' '));
         EXPECT_TRUE(run.Out.isEmpty()) << Text(args.join(' '));
